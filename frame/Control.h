@@ -1,0 +1,100 @@
+#pragma once
+#include <string>
+
+#include "frame/Canvas.h"
+#include "frame/Component.h"
+#include "frame/Font.h"
+
+class TForm;
+class TWinControl;
+
+enum class TAlign { alNone, alBottom };
+
+// Every visual element of a screen. Bounds are in the parent's client
+// coordinates. Changes repaint only what they touch.
+class TControl : public TComponent {
+public:
+    TControl(TWinControl* parent, std::string name, bool windowed = false);
+    ~TControl() override;
+
+    TWinControl* parent() const { return parent_; }
+    TForm* form() const;
+    bool isWindowed() const { return windowed_; }
+
+    int left() const { return bounds_.x; }
+    int top() const { return bounds_.y; }
+    int width() const { return bounds_.width; }
+    int height() const { return bounds_.height; }
+    Rect bounds() const { return bounds_; }
+    Rect clientRect() const { return {0, 0, bounds_.width, bounds_.height}; }
+    void setLeft(int left) { setBounds({left, bounds_.y, bounds_.width, bounds_.height}); }
+    void setTop(int top) { setBounds({bounds_.x, top, bounds_.width, bounds_.height}); }
+    void setWidth(int width) { setBounds({bounds_.x, bounds_.y, width, bounds_.height}); }
+    void setHeight(int height) { setBounds({bounds_.x, bounds_.y, bounds_.width, height}); }
+    virtual void setBounds(const Rect& bounds);
+
+    bool visible() const { return visible_; }
+    virtual void setVisible(bool visible);
+    void show() { setVisible(true); }
+    void hide() { setVisible(false); }
+    // Visible together with every parent up to a visible screen.
+    virtual bool showing() const;
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled);
+
+    const std::string& caption() const { return caption_; }
+    virtual void setCaption(const std::string& caption);
+
+    const TFont& font() const { return font_; }
+    void setFont(const TFont& font);
+    TCursor cursor() const { return cursor_; }
+    void setCursor(TCursor cursor) { cursor_ = cursor; }
+    const std::string& hint() const { return hint_; }
+    void setHint(const std::string& hint) { hint_ = hint; }
+    bool showHint() const { return showHint_; }
+    void setShowHint(bool showHint) { showHint_ = showHint; }
+    TAlign align() const { return align_; }
+    void setAlign(TAlign align);
+    // Re-places an aligned control after its parent changed size.
+    void applyAlign();
+
+    TNotifyEvent OnClick;
+    TMouseMoveEvent OnMouseMove;
+
+    // Offset of this control's client origin in its screen's client area.
+    Point screenOffset() const;
+    void invalidate() { invalidateRect(clientRect()); }
+    virtual void invalidateRect(const Rect& rect);
+
+    // Painting in the control's own coordinates, clipped to its rectangle.
+    virtual void paint(Canvas& canvas) = 0;
+    // Called once the whole layout of the screen has been created.
+    virtual void loaded() {}
+
+    // Input, in the control's own coordinates.
+    virtual void mouseDown(TMouseButton button, TShiftState shift, Point at);
+    virtual void mouseMove(TShiftState shift, Point at);
+    virtual void mouseUp(TMouseButton button, TShiftState shift, Point at);
+    virtual void mouseWheel(int /*notches*/) {}
+    virtual void keyDown(std::uint16_t /*key*/, TShiftState /*shift*/) {}
+    virtual void textInput(const std::string& /*text*/) {}
+    void click();
+
+protected:
+    virtual void clicked();
+    // The colour an inherited (default) colour resolves to.
+    Rgb parentRgb() const;
+
+private:
+    TWinControl* parent_;
+    bool windowed_;
+    Rect bounds_;
+    bool visible_ = true;
+    bool enabled_ = true;
+    std::string caption_;
+    TFont font_;
+    TCursor cursor_ = TCursor::crDefault;
+    std::string hint_;
+    bool showHint_ = false;
+    TAlign align_ = TAlign::alNone;
+};

@@ -1,0 +1,68 @@
+#include "frame/HintManager.h"
+
+#include "frame/Control.h"
+
+namespace {
+const TFont kHintFont{"MS Sans Serif", 11, false, clInfoText};
+constexpr int kPadding = 3;
+constexpr int kBelowPointer = 20;
+}  // namespace
+
+HintManager::HintManager(Platform& platform, TimerQueue& timers)
+    : platform_(platform), timers_(timers), showAlarm_([this] { showNow(); }), hideAlarm_([this] { hideNow(); }) {}
+
+HintManager::~HintManager() {
+    timers_.stop(showAlarm_);
+    timers_.stop(hideAlarm_);
+}
+
+void HintManager::pointerOver(TControl* control, Point windowOrigin, Point clientPos) {
+    bool hinted = control && control->showHint() && !control->hint().empty();
+    if (control == control_) return;
+    control_ = hinted ? control : nullptr;
+    if (!hinted) {
+        cancel();
+        return;
+    }
+    text_ = control->hint();
+    anchor_ = {windowOrigin.x + clientPos.x, windowOrigin.y + clientPos.y + kBelowPointer};
+    if (shown_) showNow();
+    else timers_.start(showAlarm_, kShowDelay, platform_.now());
+}
+
+void HintManager::cancel() {
+    timers_.stop(showAlarm_);
+    hideNow();
+    control_ = nullptr;
+}
+
+void HintManager::showNow() {
+    timers_.stop(showAlarm_);
+    Size text = kHintFont.measure(text_);
+    Size size{text.width + 2 * kPadding, text.height + 2 * kPadding};
+    window_ = platform_.createWindow(size, WindowKind::Tooltip);
+    window_->setPosition(anchor_);
+    canvas_ = std::make_unique<Canvas>(size.width, size.height);
+    canvas_->fillRect({0, 0, size.width, size.height}, colorToRgb(clInfoBk));
+    canvas_->frameRect({0, 0, size.width, size.height}, colorToRgb(clInfoText));
+    kHintFont.draw(*canvas_, text_, kPadding, kPadding, colorToRgb(clInfoText));
+    window_->show();
+    shown_ = true;
+    needsPaint_ = true;
+    timers_.start(hideAlarm_, kShowTime, platform_.now());
+}
+
+void HintManager::hideNow() {
+    timers_.stop(hideAlarm_);
+    window_.reset();
+    canvas_.reset();
+    shown_ = false;
+    needsPaint_ = false;
+}
+
+bool HintManager::paintPending() {
+    if (!needsPaint_) return false;
+    needsPaint_ = false;
+    window_->present(*canvas_, {{0, 0, canvas_->width(), canvas_->height()}});
+    return true;
+}

@@ -1,0 +1,116 @@
+// Text through SDL2_ttf, faces found by fontconfig. Used by both back ends:
+// the headless one needs the same glyphs as the real windows.
+#include <SDL_ttf.h>
+#include <fontconfig/fontconfig.h>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <tuple>
+
+#include "frame/Canvas.h"
+#include "frame/Exception.h"
+#include "frame/Font.h"
+
+namespace {
+
+struct FaceFile {
+    std::string path;
+    int index = 0;
+    bool needsSyntheticBold = false;
+};
+
+FaceFile findFace(const std::string& family, bool bold) {
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result;
+    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    FaceFile face;
+    if (!match) return face;
+    FcChar8* file = nullptr;
+    int weight = FC_WEIGHT_REGULAR;
+    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) face.path = reinterpret_cast<char*>(file);
+    FcPatternGetInteger(match, FC_INDEX, 0, &face.index);
+    FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+    face.needsSyntheticBold = bold && weight < FC_WEIGHT_DEMIBOLD;
+    FcPatternDestroy(match);
+    return face;
+}
+
+struct TtfCloser {
+    void operator()(TTF_Font* font) const { TTF_CloseFont(font); }
+};
+
+// Open fonts by (face, height, bold), kept for the life of the process.
+class FontCache {
+public:
+    static FontCache& instance() {
+        static FontCache cache;
+        return cache;
+    }
+
+    TTF_Font* get(const TFont& font) {
+        auto key = std::make_tuple(font.name, font.height, font.bold);
+        auto it = fonts_.find(key);
+        if (it != fonts_.end()) return it->second.get();
+        return fonts_.emplace(key, open(font)).first->second.get();
+    }
+
+private:
+    FontCache() {
+        if (!TTF_WasInit() && TTF_Init() != 0) throw Exception("EFontError", TTF_GetError());
+    }
+
+    static std::unique_ptr<TTF_Font, TtfCloser> open(const TFont& font) {
+        FaceFile face = findFace(font.name, font.bold);
+        TTF_Font* ttf = face.path.empty() ? nullptr
+                                          : TTF_OpenFontIndex(face.path.c_str(), font.height, face.index);
+        if (!ttf) throw Exception("EFontError", "Cannot open font \"" + font.name + "\"");
+        TTF_SetFontHinting(ttf, TTF_HINTING_LIGHT);
+        if (face.needsSyntheticBold) TTF_SetFontStyle(ttf, TTF_STYLE_BOLD);
+        return std::unique_ptr<TTF_Font, TtfCloser>(ttf);
+    }
+
+    std::map<std::tuple<std::string, int, bool>, std::unique_ptr<TTF_Font, TtfCloser>> fonts_;
+};
+
+void blendGlyphs(Canvas& canvas, SDL_Surface* text, int x, int y, Rgb color) {
+    for (int row = 0; row < text->h; ++row) {
+        auto* src = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(text->pixels) + row * text->pitch);
+        for (int col = 0; col < text->w; ++col) canvas.blendPixel(x + col, y + row, color, src[col] >> 24);
+    }
+}
+
+}  // namespace
+
+Size TFont::measure(const std::string& text) const {
+    int w = 0, h = 0;
+    TTF_Font* ttf = FontCache::instance().get(*this);
+    if (!text.empty()) TTF_SizeUTF8(ttf, text.c_str(), &w, &h);
+    return {w, TTF_FontHeight(ttf)};
+}
+
+int TFont::lineHeight() const { return TTF_FontHeight(FontCache::instance().get(*this)); }
+
+void TFont::draw(Canvas& canvas, const std::string& text, int x, int y, Rgb color) const {
+    if (text.empty()) return;
+    SDL_Surface* rendered = TTF_RenderUTF8_Blended(FontCache::instance().get(*this), text.c_str(), {255, 255, 255, 255});
+    if (!rendered) return;
+    SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
+    SDL_FreeSurface(rendered);
+    if (!argb) return;
+    blendGlyphs(canvas, argb, x, y, color);
+    SDL_FreeSurface(argb);
+}
+
+void loadFontAliases(const std::string& path) {
+    FcInit();
+    // Fontconfig reads a relative name against its own folder, not ours.
+    std::string absolute = std::filesystem::absolute(path).string();
+    FcConfigParseAndLoad(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(absolute.c_str()), FcFalse);
+}

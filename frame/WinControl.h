@@ -1,0 +1,62 @@
+#pragma once
+#include <vector>
+
+#include "frame/Control.h"
+
+// A control with a window of its own: it lies above every graphic sibling,
+// holds children of both kinds and may take the keyboard focus.
+class TWinControl : public TControl {
+public:
+    TWinControl(TWinControl* parent, std::string name);
+
+    TColor color() const { return color_; }
+    void setColor(TColor color);
+
+    int tabOrder() const { return tabOrder_; }
+    void setTabOrder(int order) { tabOrder_ = order; }
+    bool tabStop() const { return tabStop_; }
+    void setTabStop(bool stop) { tabStop_ = stop; }
+    // Whether a click gives this control the keyboard focus.
+    virtual bool takesFocusOnClick() const { return false; }
+    bool canFocus() const { return showing() && enabledUpToScreen(); }
+    bool focused() const;
+    bool contains(const TControl* control) const;
+
+    const std::vector<TControl*>& graphicChildren() const { return graphics_; }
+    const std::vector<TWinControl*>& windowedChildren() const { return windows_; }
+    // The area children align to: the client rectangle less borders.
+    virtual Rect alignRect() const { return clientRect(); }
+
+    void setVisible(bool visible) override;
+    void setBounds(const Rect& bounds) override;
+    void invalidateRect(const Rect& rect) override;
+    // Damage reported by a child, in this control's coordinates.
+    virtual void invalidateChild(const Rect& rect);
+
+    // Paints this control, then its graphic children, then its windowed ones.
+    void paintTree(Canvas& canvas);
+    // The control that receives the pointer at `at` (own coordinates), or
+    // null where a disabled window swallows it.
+    TControl* controlAt(Point at);
+    // The next control after `from` among the siblings, in tab order, that
+    // can take the focus; `from` itself when none.
+    TWinControl* nextSiblingFocus(TWinControl* from, bool forward) const;
+    // The first focusable control below, in tab order, with tab stop on.
+    TWinControl* firstTabStop();
+
+    void paint(Canvas& canvas) override;
+
+private:
+    friend class TControl;
+    void addChild(TControl* child);
+    void addChild(TWinControl* child);
+    void removeChild(TControl* child);
+    bool enabledUpToScreen() const;
+    std::vector<TWinControl*> tabOrdered() const;
+
+    std::vector<TControl*> graphics_;
+    std::vector<TWinControl*> windows_;
+    TColor color_ = clDefault;
+    int tabOrder_ = 0;
+    bool tabStop_ = false;
+};

@@ -1,0 +1,232 @@
+#include "main/Simulator.h"
+
+#include <charconv>
+#include <istream>
+#include <ostream>
+#include <sstream>
+
+#include "frame/ImageFile.h"
+#include "frame/ListBox.h"
+#include "frame/Memo.h"
+#include "frame/Random.h"
+#include "frame/Timer.h"
+#include "screens/Program.h"
+
+namespace {
+
+std::vector<std::string> split(const std::string& line) {
+    std::istringstream in(line);
+    std::vector<std::string> words;
+    for (std::string word; in >> word;) words.push_back(word);
+    return words;
+}
+
+std::optional<long long> number(const std::string& text) {
+    long long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+std::string boolean(bool value) { return value ? "true" : "false"; }
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\\n" : "") + lines[i];
+    return text;
+}
+
+}  // namespace
+
+Simulator::Simulator(std::string executablePath, std::ostream& out, std::ostream& err)
+    : executablePath_(std::move(executablePath)), out_(out), err_(err) {
+    values_["time"] = [this] { return std::to_string(platform_.now()); };
+    values_["focus"] = [this] { return focus(); };
+    values_["RandomSeed"] = [] { return std::to_string(RandomSeed); };
+}
+
+Simulator::~Simulator() = default;
+
+void Simulator::fail(const std::string& message) {
+    err_ << "orbitrove-sim: " << message << '\n';
+    failed_ = true;
+}
+
+int Simulator::run(std::istream& script) {
+    bool first = true;
+    for (std::string line; std::getline(script, line);) {
+        Words words = split(line);
+        if (words.empty() || words[0][0] == '#') continue;
+        if (words[0] == "seed" && first && words.size() == 2 && number(words[1])) {
+            platform_ = HeadlessPlatform(static_cast<std::uint32_t>(*number(words[1])));
+            first = false;
+            continue;
+        }
+        if (first && !start()) return 1;
+        first = false;
+        if (!execute(words)) break;
+    }
+    if (first && !start()) return 1;
+    if (application_->terminated()) out_ << "exit=0" << std::endl;
+    return failed_ ? 2 : 0;
+}
+
+bool Simulator::start() {
+    application_ = std::make_unique<TApplication>(platform_, executablePath_);
+    if (!startProgram(*application_, executablePath_, err_)) return false;
+    application_->showMainForm();
+    application_->processPending();
+    return true;
+}
+
+bool Simulator::execute(const Words& words) {
+    runCommand(words);
+    application_->processPending();
+    return !application_->terminated();
+}
+
+void Simulator::runCommand(const Words& words) {
+    const std::string& command = words[0];
+    if (command == "wait" && words.size() == 2 && number(words[1]) && *number(words[1]) >= 0)
+        runFor(*application_, platform_, static_cast<std::uint64_t>(*number(words[1])));
+    else if (command == "key") key(words);
+    else if (command == "move" || command == "click" || command == "press" || command == "release") pointer(words);
+    else if (command == "close" && words.size() == 2) closeForm(words);
+    else if (command == "print") print(words);
+    else if (command == "shot" && words.size() == 2) shot(words);
+    else fail("unknown command: " + command);
+}
+
+void Simulator::post(InputEvent event, const TForm& form) {
+    event.window = form.window().id();
+    platform_.post(event);
+}
+
+void Simulator::key(const Words& words) {
+    auto code = words.size() >= 2 ? number(words[1]) : std::nullopt;
+    if (!code || *code < 0 || *code > 0xFFFF) return fail("key needs a key code");
+    InputEvent event;
+    event.type = InputEvent::Type::KeyDown;
+    event.key = static_cast<std::uint16_t>(*code);
+    for (std::size_t i = 2; i < words.size(); ++i) {
+        if (words[i] == "shift") event.shift.shift = true;
+        else if (words[i] == "ctrl") event.shift.ctrl = true;
+        else if (words[i] == "alt") event.shift.alt = true;
+        else return fail("unknown modifier: " + words[i]);
+    }
+    TForm* form = application_->activeForm();
+    if (!form) return fail("no screen is active");
+    post(event, *form);
+}
+
+TForm* Simulator::visibleForm(const std::string& name) {
+    TForm* form = application_->form(name);
+    if (!form) fail("unknown screen: " + name);
+    else if (!form->visible()) fail("screen is hidden: " + name);
+    return form && form->visible() ? form : nullptr;
+}
+
+void Simulator::pointer(const Words& words) {
+    if (words.size() != 2 && words.size() != 4) return fail(words[0] + " needs FORM.CONTROL or FORM X Y");
+    std::string target = words[1];
+    std::string formName = target.substr(0, target.find('.'));
+    TForm* form = visibleForm(formName);
+    if (!form) return;
+    Point at;
+    if (words.size() == 4) {
+        auto x = number(words[2]), y = number(words[3]);
+        if (!x || !y) return fail("bad coordinates");
+        at = {static_cast<int>(*x), static_cast<int>(*y)};
+    } else {
+        auto* control = dynamic_cast<TControl*>(form->component(target.substr(formName.size() + 1)));
+        if (target.size() <= formName.size() || !control) return fail("unknown control: " + target);
+        Point offset = control->screenOffset();
+        at = {offset.x + control->width() / 2, offset.y + control->height() / 2};
+    }
+    using Type = InputEvent::Type;
+    InputEvent event;
+    event.pos = at;
+    const std::string& command = words[0];
+    std::vector<Type> types = command == "move"    ? std::vector{Type::MouseMove}
+                              : command == "press" ? std::vector{Type::MouseDown}
+                              : command == "release" ? std::vector{Type::MouseUp}
+                                                     : std::vector{Type::MouseDown, Type::MouseUp};
+    for (Type type : types) {
+        event.type = type;
+        event.shift.left = type == Type::MouseDown;
+        post(event, *form);
+    }
+}
+
+void Simulator::closeForm(const Words& words) {
+    if (TForm* form = visibleForm(words[1])) {
+        InputEvent event;
+        event.type = InputEvent::Type::Close;
+        post(event, *form);
+    }
+}
+
+void Simulator::print(const Words& words) {
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (auto v = value(words[i])) out_ << words[i] << '=' << *v << '\n';
+        else fail("unknown path: " + words[i]);
+    }
+    out_.flush();
+}
+
+std::optional<std::string> Simulator::value(const std::string& path) const {
+    if (auto it = values_.find(path); it != values_.end()) return it->second();
+    auto dot = path.find('.');
+    TForm* form = dot == std::string::npos ? nullptr : application_->form(path.substr(0, dot));
+    if (!form) return std::nullopt;
+    std::string rest = path.substr(dot + 1);
+    auto second = rest.find('.');
+    if (second == std::string::npos) return formValue(*form, rest);
+    TComponent* component = form->component(rest.substr(0, second));
+    if (!component) return std::nullopt;
+    return componentValue(*form, *component, rest.substr(second + 1));
+}
+
+std::optional<std::string> Simulator::formValue(TForm& form, const std::string& property) const {
+    if (property == "Visible") return boolean(form.visible());
+    if (property == "Left") return std::to_string(form.left());
+    if (property == "Top") return std::to_string(form.top());
+    if (property == "Width") return std::to_string(form.width());
+    if (property == "Height") return std::to_string(form.height());
+    return std::nullopt;
+}
+
+std::optional<std::string> Simulator::componentValue(TForm&, TComponent& component, const std::string& property) const {
+    if (auto* timer = dynamic_cast<TTimer*>(&component)) {
+        if (property == "Enabled") return boolean(timer->enabled());
+        if (property == "Interval") return std::to_string(timer->interval());
+        return std::nullopt;
+    }
+    auto* control = dynamic_cast<TControl*>(&component);
+    if (!control) return std::nullopt;
+    if (property == "Left") return std::to_string(control->left());
+    if (property == "Top") return std::to_string(control->top());
+    if (property == "Width") return std::to_string(control->width());
+    if (property == "Height") return std::to_string(control->height());
+    if (property == "Visible") return boolean(control->visible());
+    if (property == "Enabled") return boolean(control->enabled());
+    if (property == "Showing") return boolean(control->showing());
+    if (property != "Caption") return std::nullopt;
+    if (auto* memo = dynamic_cast<TMemo*>(control)) return joinLines(memo->lines());
+    if (auto* list = dynamic_cast<TListBox*>(control)) return joinLines(list->items());
+    return control->caption();
+}
+
+std::string Simulator::focus() const {
+    TForm* form = application_ ? application_->activeForm() : nullptr;
+    if (!form) return "none";
+    TWinControl* control = form->activeControl();
+    return control ? form->name() + "." + control->name() : form->name();
+}
+
+void Simulator::shot(const Words& words) {
+    TForm* form = application_->activeForm();
+    if (!form) return fail("no screen is visible");
+    form->paintPending();
+    if (!saveImage(form->canvas(), words[1])) fail("cannot write " + words[1]);
+}

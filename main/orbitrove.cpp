@@ -1,0 +1,20 @@
+#include <iostream>
+
+#include "frame/Application.h"
+#include "frame/SdlPlatform.h"
+#include "screens/Program.h"
+
+int main(int, char** argv) {
+    std::unique_ptr<SdlPlatform> platform;
+    try {
+        platform = std::make_unique<SdlPlatform>();
+    } catch (const NoDisplayError& error) {
+        std::cerr << "orbitrove: cannot open a display: " << error.what() << '\n';
+        return 1;
+    }
+    TApplication application(*platform, argv[0]);
+    if (!startProgram(application, argv[0], std::cerr)) return 1;
+    application.run();
+    application.destroyForms();
+    return 0;
+}

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "frame/Bitmap.h"
+#include "main/Simulator.h"
+
+namespace {
+
+struct SimRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+SimRun simulate(const std::string& script) {
+    std::ostringstream out, err;
+    Simulator simulator("orbitrove-sim", out, err);
+    std::istringstream in(script);
+    int status = simulator.run(in);
+    return {status, out.str(), err.str()};
+}
+
+TEST(Simulator, PrintsTheStateOfTheStartedProgram) {
+    SimRun run = simulate(
+        "# comments and blank lines are skipped\n\n"
+        "print Form2.Visible Form2.Width Form2.Height time focus\n"
+        "print Form2.Timer14.Enabled Form2.Timer14.Interval Form2.ridic.Enabled\n"
+        "print Form2.Label5.Caption Form2.Panel9.Showing Form2.Label7.Enabled Form2.enemy.Left\n");
+    EXPECT_EQ(run.out,
+              "Form2.Visible=true\nForm2.Width=632\nForm2.Height=446\ntime=0\nfocus=Form2\n"
+              "Form2.Timer14.Enabled=true\nForm2.Timer14.Interval=245000\nForm2.ridic.Enabled=false\n"
+              "Form2.Label5.Caption=Level 1\nForm2.Panel9.Showing=false\nForm2.Label7.Enabled=false\n"
+              "Form2.enemy.Left=1\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(Simulator, WaitsAdvanceTheVirtualClock) {
+    SimRun run = simulate("wait 2999\nwait 1\nprint time\n");
+    EXPECT_EQ(run.out, "time=3000\n");
+}
+
+TEST(Simulator, ClicksAndKeysReachTheControlsUnderThem) {
+    SimRun run = simulate(
+        "click Form2.BitBtn1\nprint Form2.Panel9.Visible focus\n"
+        "click Form2.ListBox1\nkey 13\nprint Form2.Panel9.Visible focus\n"
+        "press Form2.BitBtn1\nmove Form2 5 5\nrelease Form2 5 5\nprint Form2.Panel9.Visible\n");
+    EXPECT_EQ(run.out,
+              "Form2.Panel9.Visible=true\nfocus=Form2.BitBtn1\n"
+              "Form2.Panel9.Visible=false\nfocus=Form2\n"
+              "Form2.Panel9.Visible=false\n");
+    EXPECT_EQ(run.status, 0);
+}
+
+TEST(Simulator, ClosingTheMainScreenEndsTheRun) {
+    SimRun run = simulate("close Form2\nprint time\n");
+    EXPECT_EQ(run.out, "exit=0\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(simulate("click Form2.Image3\n").out, "exit=0\n");
+}
+
+TEST(Simulator, MistakesAreReportedAndTheScriptGoesOn) {
+    SimRun run = simulate("jump 3\nprint Form2.Nothing.Left Form2.Left\nseed 5\nmove Form9.X\nkey\nwait -4\nprint time\n");
+    EXPECT_EQ(run.out, "Form2.Left=196\ntime=0\n");
+    EXPECT_EQ(run.status, 2);
+    for (const char* word : {"jump", "Form2.Nothing.Left", "seed", "Form9", "key", "wait"})
+        EXPECT_NE(run.err.find(word), std::string::npos) << word;
+}
+
+TEST(Simulator, ShotsWriteTheVisibleScreen) {
+    auto dir = std::filesystem::temp_directory_path() / "orbitrove-shot-test";
+    std::filesystem::create_directories(dir);
+    SimRun run = simulate("shot " + (dir / "a.png").string() + "\nshot " + (dir / "a.bmp").string() + "\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    std::ifstream png(dir / "a.png", std::ios::binary);
+    char magic[4] = {};
+    png.read(magic, 4);
+    EXPECT_EQ(std::string(magic + 1, 3), "PNG");
+    Bitmap shot = loadBitmap((dir / "a.bmp").string());
+    EXPECT_EQ(shot.width, 632);
+    EXPECT_EQ(shot.height, 446);
+    EXPECT_EQ(shot.at(488, 11), 0x00FF80u);  // a beam at its start
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Simulator, AFailedStartReportsAndExitsWithOne) {
+    auto here = std::filesystem::current_path();
+    auto empty = std::filesystem::temp_directory_path() / "orbitrove-empty";
+    std::filesystem::create_directories(empty);
+    std::filesystem::current_path(empty);
+    SimRun run = simulate("print time\n");
+    std::filesystem::current_path(here);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    EXPECT_NE(run.err.find("Application Error"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "Grid.h"
+#include "SdlLettering.h"
+
+namespace art {
+
+RgbImage drawBackground();
+RgbImage drawShip();
+RgbImage drawCrate();
+RgbImage drawStation();
+RgbImage drawHelpGlyph();
+RgbImage drawDisabledHelpGlyph();
+IndexedImage drawQuitIcon();
+IndexedImage drawPauseIcon();
+IndexedImage drawTitle(const SdlLettering& lettering);
+IndexedImage drawPublisher(const SdlLettering& lettering);
+
+} // namespace art
