@@ -1,0 +1,52 @@
+#!/bin/sh
+# The real program in a real window under Xvfb: a borderless 632 x 446
+# window at the centre; "O hře" opens the about box and "OK" closes it; the
+# quit icon ends the process with status 0, having written no file.
+# Run through xvfb-run-test with the program and the data folder.
+set -eu
+program=$1
+data=$2
+home=$(mktemp -d)
+trap 'rm -rf "$home"' EXIT
+ln -s "$data" "$home/data"
+fail() { echo "FAIL: $*"; cat "$home/log" 2>/dev/null; exit 1; }
+
+# What the OK button's face looks like at the window point (x, y).
+pixel() {
+    import -silent -window root "$home/shot.png" 2>/dev/null
+    convert "$home/shot.png" -format "%[pixel:p{$(($1 + 196)),$(($2 + 161))}]" info:
+    rm -f "$home/shot.png"
+}
+click() {
+    xdotool mousemove --window "$window" "$1" "$2"
+    xdotool click 1
+    sleep 0.5
+}
+
+xprop -root -f _MOTIF_WM_HINTS 32c -set _MOTIF_WM_HINTS 0
+(cd "$home" && HOME="$home" exec "$program") >"$home/log" 2>&1 &
+pid=$!
+window=$(xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
+sleep 0.5
+geometry=$(xwininfo -id "$window")
+echo "$geometry" | grep -q 'Width: 632' || fail "width: $geometry"
+echo "$geometry" | grep -q 'Height: 446' || fail "height: $geometry"
+echo "$geometry" | grep -q 'Absolute upper-left X:  196' || fail "not centred: $geometry"
+echo "$geometry" | grep -q 'Absolute upper-left Y:  161' || fail "not centred: $geometry"
+xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x0, 0x0' || fail "has a frame"
+
+ok_x=316
+ok_y=381
+before=$(pixel $ok_x $ok_y)
+click 600 433                       # "O hře"
+face=$(pixel $ok_x $ok_y)
+[ "$face" != "$before" ] || fail "the about box did not open ($face)"
+click $ok_x $ok_y                   # "OK"
+[ "$(pixel $ok_x $ok_y)" = "$before" ] || fail "the about box did not close"
+click 14 433                        # the quit icon
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status"
+written=$(cd "$home" && find . -mindepth 1 ! -name data ! -name log | head -n 5)
+[ -z "$written" ] || fail "files written: $written"
+echo "program test passed"
