@@ -135,8 +135,7 @@ void TApplication::dispatch(const InputEvent& event) {
         form->invalidate();
         return;
     }
-    bool blocked = modal() && !dynamic_cast<ErrorBox*>(form);
-    if (blocked && event.type != InputEvent::Type::MouseMove) return;
+    if (modal() && !dynamic_cast<ErrorBox*>(form)) return;
     guarded(*this, [&] { dispatchToForm(*form, event); });
 }
 
@@ -146,8 +145,8 @@ void TApplication::dispatchToForm(TForm& form, const InputEvent& event) {
     case Type::KeyDown: form.keyDown(event.key, event.shift); break;
     case Type::Text: form.textInput(event.text); break;
     case Type::MouseMove:
-        hints_.pointerOver(modal() ? nullptr : form.controlUnder(event.pos), form.window().position(), event.pos);
-        if (!modal() || dynamic_cast<ErrorBox*>(&form)) form.pointerMove(event.shift, event.pos);
+        hints_.pointerOver(form.controlUnder(event.pos), form.window().position(), event.pos);
+        form.pointerMove(event.shift, event.pos);
         break;
     case Type::MouseDown:
         hints_.cancel();

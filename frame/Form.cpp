@@ -100,7 +100,7 @@ void TForm::controlHidden(TWinControl* control) {
 }
 
 void TForm::invalidateChild(const Rect& rect) {
-    Rect r = rect.intersected(clientRect().translated(0, 0));
+    Rect r = rect.intersected(clientRect());
     if (!visible() || r.empty()) return;
     for (Rect& d : dirty_) {
         if (d.intersects(r)) {

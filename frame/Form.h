@@ -7,6 +7,7 @@
 #include "frame/WinControl.h"
 
 class TApplication;
+class TButton;
 
 enum class TCloseAction { caNone, caHide, caFree };
 enum class TPosition { poDesigned, poScreenCenter };
@@ -74,7 +75,7 @@ protected:
 
 private:
     void placeOnScreen();
-    class TButton* defaultButton() const;
+    TButton* defaultButton() const;
 
     TApplication& application_;
     std::vector<std::unique_ptr<TComponent>> components_;

@@ -76,6 +76,7 @@ TEST_F(MenuTest, HintsAppearAfterARestAndLeaveAfterTheirTime) {
     move.type = InputEvent::Type::MouseMove;
     move.pos = {over.x + 3, over.y + 3};
     send(move, *Form2);
+    EXPECT_EQ(static_cast<HeadlessPlatform::Window&>(Form2->window()).cursor, TCursor::crHandPoint);
     advance(499);
     EXPECT_FALSE(application.hints().showingHint());
     advance(1);
