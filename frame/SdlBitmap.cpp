@@ -5,8 +5,10 @@
 #include "frame/Exception.h"
 
 Bitmap loadBitmap(const std::string& path) {
-    SDL_Surface* file = SDL_LoadBMP(path.c_str());
-    if (!file) throw Exception("EInvalidGraphic", "Cannot load picture " + path + ": " + SDL_GetError());
+    SDL_RWops* stream = SDL_RWFromFile(path.c_str(), "rb");
+    if (!stream) throw Exception("EInvalidGraphic", "Cannot open picture " + path);
+    SDL_Surface* file = SDL_LoadBMP_RW(stream, 1);
+    if (!file) throw Exception("EInvalidGraphic", "Cannot read picture " + path + ": " + SDL_GetError());
     Bitmap bitmap;
     SDL_Surface* rgb = SDL_ConvertSurfaceFormat(file, SDL_PIXELFORMAT_RGB888, 0);
     SDL_FreeSurface(file);
