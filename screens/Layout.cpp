@@ -83,12 +83,16 @@ void LayoutBuilder::bitButton(TBitBtn*& field, const char* name, TWinControl* pa
     button.setGlyph(picture(look.glyph), picture(look.disabledGlyph));
 }
 
+void LayoutBuilder::setUpText(TWinControl& control, const TextLook& look) {
+    control.setFont(look.font);
+    control.setColor(look.color);
+    control.setTabOrder(look.tabOrder);
+}
+
 void LayoutBuilder::memo(TMemo*& field, const char* name, TWinControl* parent, Rect bounds, const TextLook& look,
                          std::vector<std::string> lines) {
     TMemo& memo = place(field, name, parent, bounds, {});
-    memo.setFont(look.font);
-    memo.setColor(look.color);
-    memo.setTabOrder(look.tabOrder);
+    setUpText(memo, look);
     memo.setAlignment(look.alignment);
     memo.setLines(std::move(lines));
 }
@@ -96,9 +100,7 @@ void LayoutBuilder::memo(TMemo*& field, const char* name, TWinControl* parent, R
 void LayoutBuilder::listBox(TListBox*& field, const char* name, TWinControl* parent, Rect bounds,
                             const TextLook& look, std::vector<std::string> items) {
     TListBox& list = place(field, name, parent, bounds, {});
-    list.setFont(look.font);
-    list.setColor(look.color);
-    list.setTabOrder(look.tabOrder);
+    setUpText(list, look);
     list.setItems(std::move(items));
 }
 

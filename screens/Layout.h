@@ -98,6 +98,7 @@ private:
     template <class T>
     T& place(T*& field, const char* name, TWinControl* parent, Rect bounds, const Common& common);
     void setUpButton(TButton& button, const ButtonLook& look);
+    void setUpText(TWinControl& control, const TextLook& look);
 
     TForm& form_;
     std::map<std::string, std::shared_ptr<const Bitmap>> pictures_;
