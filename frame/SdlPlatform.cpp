@@ -1,4 +1,5 @@
 #include "frame/SdlPlatform.h"
+#include "frame/SdlX11Errors.h"
 
 #include <SDL.h>
 #include <spawn.h>
@@ -199,6 +200,7 @@ SdlPlatform::SdlPlatform() {
         SDL_Quit();
         throw NoDisplayError("no window system is available");
     }
+    if (std::strcmp(driver, "x11") == 0) dropStaleX11Wakeups();
     // Sound is optional and must not take the display down with it.
     SDL_InitSubSystem(SDL_INIT_AUDIO);
 }
