@@ -1,16 +1,12 @@
 #include "frame/SdlPlatform.h"
 #include "frame/SdlX11Errors.h"
+#include "frame/Spawn.h"
 
 #include <SDL.h>
-#include <spawn.h>
-#include <sys/wait.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <thread>
-
-extern char** environ;
 
 namespace {
 
@@ -244,11 +240,4 @@ void SdlPlatform::showFatalError(const std::string& title, const std::string& te
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr);
 }
 
-void SdlPlatform::openDocument(const std::string& address) {
-    char program[] = "xdg-open";
-    std::string argument = address;
-    char* argv[] = {program, argument.data(), nullptr};
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, program, nullptr, nullptr, argv, environ) != 0) return;
-    std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
-}
+void SdlPlatform::openDocument(const std::string& address) { spawnDetached("xdg-open", address); }
