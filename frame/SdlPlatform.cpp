@@ -1,4 +1,5 @@
 #include "frame/SdlPlatform.h"
+#include "frame/SdlWindow.h"
 #include "frame/SdlX11Errors.h"
 #include "frame/Spawn.h"
 
@@ -7,74 +8,9 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 namespace {
-
-class SdlWindow : public PlatformWindow {
-public:
-    SdlWindow(Size size, WindowKind kind) {
-        Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
-        if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
-        window_ = SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width,
-                                   size.height, flags);
-        if (!window_) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
-    }
-    ~SdlWindow() override {
-        if (hand_) SDL_FreeCursor(hand_);
-        SDL_DestroyWindow(window_);
-    }
-
-    int id() const override { return static_cast<int>(SDL_GetWindowID(window_)); }
-    Point position() const override {
-        Point p;
-        SDL_GetWindowPosition(window_, &p.x, &p.y);
-        return p;
-    }
-    void setPosition(Point topLeft) override { SDL_SetWindowPosition(window_, topLeft.x, topLeft.y); }
-    void show() override {
-        SDL_ShowWindow(window_);
-        SDL_RaiseWindow(window_);
-    }
-    void hide() override { SDL_HideWindow(window_); }
-    void setCursor(TCursor cursor) override {
-        if (cursor == cursor_) return;
-        cursor_ = cursor;
-        if (cursor == TCursor::crHandPoint && !hand_) hand_ = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
-        SDL_SetCursor(cursor == TCursor::crHandPoint && hand_ ? hand_ : SDL_GetDefaultCursor());
-    }
-    void present(const Canvas& canvas, const std::vector<Rect>& rects) override;
-
-private:
-    SDL_Window* window_ = nullptr;
-    SDL_Cursor* hand_ = nullptr;
-    TCursor cursor_ = TCursor::crDefault;
-};
-
-void copyRect(const Canvas& canvas, SDL_Surface* surface, const Rect& r) {
-    for (int y = r.y; y < r.bottom(); ++y) {
-        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
-        for (int x = r.x; x < r.right(); ++x) {
-            Rgb p = canvas.pixel(x, y);
-            row[x] = SDL_MapRGB(surface->format, (p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-        }
-    }
-}
-
-void SdlWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
-    SDL_Surface* surface = SDL_GetWindowSurface(window_);
-    if (!surface || surface->format->BytesPerPixel != 4) return;
-    std::vector<SDL_Rect> upload;
-    Rect bounds{0, 0, std::min(surface->w, canvas.width()), std::min(surface->h, canvas.height())};
-    SDL_LockSurface(surface);
-    for (const Rect& rect : rects) {
-        Rect r = rect.intersected(bounds);
-        if (r.empty()) continue;
-        copyRect(canvas, surface, r);
-        upload.push_back({r.x, r.y, r.width, r.height});
-    }
-    SDL_UnlockSurface(surface);
-    if (!upload.empty()) SDL_UpdateWindowSurfaceRects(window_, upload.data(), static_cast<int>(upload.size()));
-}
 
 std::uint16_t virtualKey(SDL_Keycode key) {
     if (key >= SDLK_a && key <= SDLK_z) return static_cast<std::uint16_t>('A' + (key - SDLK_a));
@@ -184,7 +120,7 @@ bool unrequestedDriver(const char* driver) {
 
 }  // namespace
 
-SdlPlatform::SdlPlatform() {
+SdlPlatform::SdlPlatform() : start_(std::chrono::steady_clock::now()) {
     // A GL-backed window surface means a software GL renderer on X servers
     // without a driver, at many times the CPU.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -203,7 +139,12 @@ SdlPlatform::SdlPlatform() {
 
 SdlPlatform::~SdlPlatform() { SDL_Quit(); }
 
-std::uint64_t SdlPlatform::now() { return SDL_GetTicks64(); }
+// Whole milliseconds of the steady clock: SDL's own millisecond count runs a
+// millisecond ahead for part of every second, which fires ticks early.
+std::uint64_t SdlPlatform::now() {
+    auto elapsed = std::chrono::steady_clock::now() - start_;
+    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+}
 
 std::uint32_t SdlPlatform::utcMillisecondOfDay() {
     auto since = std::chrono::system_clock::now().time_since_epoch();
@@ -218,14 +159,42 @@ Size SdlPlatform::screenSize() {
 }
 
 std::unique_ptr<PlatformWindow> SdlPlatform::createWindow(Size size, WindowKind kind) {
-    return std::make_unique<SdlWindow>(size, kind);
+    auto window = std::make_unique<SdlWindow>(size, kind, [this](SdlWindow* gone) { std::erase(windows_, gone); });
+    windows_.push_back(window.get());
+    return window;
+}
+
+bool SdlPlatform::takeEvent(SDL_Event& e, int timeoutMs) {
+    if (timeoutMs == 0) {
+        // Asking the window system costs system calls; once a millisecond
+        // is often enough, and the events it already gave are taken first.
+        if (std::uint64_t t = now(); t != lastPump_) {
+            SDL_PumpEvents();
+            lastPump_ = t;
+        }
+        return SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0;
+    }
+    // About to sleep: the screen must show everything painted so far.
+    for (SdlWindow* window : windows_) window->uploadPending();
+    bool got = timeoutMs < 0 ? SDL_WaitEvent(&e) != 0 : waitUntil(e, now() + static_cast<std::uint64_t>(timeoutMs));
+    lastPump_ = now();
+    return got;
+}
+
+bool SdlPlatform::waitUntil(SDL_Event& e, std::uint64_t dueMs) {
+    // SDL waits in whole milliseconds; the last fraction is slept exactly, so
+    // that a tick is not a millisecond late for the clock's rounding.
+    auto deadline = start_ + std::chrono::milliseconds(dueMs);
+    auto whole = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (whole.count() > 0 && SDL_WaitEventTimeout(&e, static_cast<int>(whole.count()))) return true;
+    std::this_thread::sleep_until(deadline);
+    return SDL_PollEvent(&e) != 0;
 }
 
 bool SdlPlatform::nextEvent(InputEvent& event, int timeoutMs) {
     SDL_Event e;
     while (true) {
-        int got = timeoutMs < 0 ? SDL_WaitEvent(&e) : timeoutMs == 0 ? SDL_PollEvent(&e) : SDL_WaitEventTimeout(&e, timeoutMs);
-        if (!got) return false;
+        if (!takeEvent(e, timeoutMs)) return false;
         if (e.type == SDL_QUIT) {
             // A termination signal: close the main screen like the window system would.
             event = eventFor(InputEvent::Type::Close, 0, {});

@@ -1,7 +1,12 @@
 #pragma once
+#include <chrono>
 #include <stdexcept>
+#include <vector>
 
 #include "frame/Platform.h"
+
+class SdlWindow;
+union SDL_Event;
 
 // Thrown when no display can be opened.
 class NoDisplayError : public std::runtime_error {
@@ -23,4 +28,12 @@ public:
     bool nextEvent(InputEvent& event, int timeoutMs) override;
     void showFatalError(const std::string& title, const std::string& text) override;
     void openDocument(const std::string& address) override;
+
+private:
+    bool takeEvent(SDL_Event& event, int timeoutMs);
+    bool waitUntil(SDL_Event& event, std::uint64_t dueMs);
+
+    std::chrono::steady_clock::time_point start_;
+    std::uint64_t lastPump_ = ~std::uint64_t{0};
+    std::vector<SdlWindow*> windows_;
 };

@@ -32,7 +32,10 @@ std::string boolean(bool value) { return value ? "true" : "false"; }
 
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string text;
-    for (std::size_t i = 0; i < lines.size(); ++i) text += (i ? "\\n" : "") + lines[i];
+    for (const std::string& line : lines) {
+        if (&line != &lines.front()) text += "\\n";
+        text += line;
+    }
     return text;
 }
 

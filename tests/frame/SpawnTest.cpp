@@ -34,7 +34,9 @@ protected:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-    std::filesystem::path dir = std::filesystem::temp_directory_path() / "orbitrove-spawn-test";
+    // One folder per test: ctest runs them side by side.
+    std::filesystem::path dir = std::filesystem::temp_directory_path() /
+                                ("orbitrove-spawn-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::string oldPath;
 };
 

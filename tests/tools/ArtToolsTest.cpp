@@ -25,7 +25,9 @@ protected:
         return static_cast<unsigned char>(header[28]);
     }
 
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "orbitrove-bmp-test";
+    // One folder per test: ctest runs them side by side.
+    std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                   ("orbitrove-bmp-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     art::BmpWriter writer{folder};
 };
 
