@@ -1,6 +1,5 @@
 #include "frame/Canvas.h"
 
-#include "frame/Font.h"
 
 Canvas::Canvas(int width, int height)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, 0),
@@ -58,10 +57,6 @@ void Canvas::stretchBitmap(const Bitmap& bitmap, const Rect& dest, bool transpar
             if (!transparent || p != key) row[x] = p;
         }
     }
-}
-
-void Canvas::drawText(const TFont& font, const std::string& text, int x, int y, Rgb color) {
-    font.draw(*this, text, x, y, color);
 }
 
 ClipScope::ClipScope(Canvas& canvas, const Rect& area)

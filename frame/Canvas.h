@@ -5,7 +5,6 @@
 #include "frame/Bitmap.h"
 #include "frame/Geometry.h"
 
-struct TFont;
 
 // An offscreen pixel buffer with the few drawing operations the controls
 // need. Drawing goes through an origin and a clip rectangle so that a
@@ -36,7 +35,6 @@ public:
     // left out.
     void drawBitmap(const Bitmap& bitmap, int x, int y, bool transparent);
     void stretchBitmap(const Bitmap& bitmap, const Rect& dest, bool transparent);
-    void drawText(const TFont& font, const std::string& text, int x, int y, Rgb color);
 
 private:
     int width_;

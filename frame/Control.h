@@ -29,8 +29,6 @@ public:
     Rect clientRect() const { return {0, 0, bounds_.width, bounds_.height}; }
     void setLeft(int left) { setBounds({left, bounds_.y, bounds_.width, bounds_.height}); }
     void setTop(int top) { setBounds({bounds_.x, top, bounds_.width, bounds_.height}); }
-    void setWidth(int width) { setBounds({bounds_.x, bounds_.y, width, bounds_.height}); }
-    void setHeight(int height) { setBounds({bounds_.x, bounds_.y, bounds_.width, height}); }
     virtual void setBounds(const Rect& bounds);
 
     bool visible() const { return visible_; }

@@ -4,8 +4,8 @@
 
 #include "frame/Application.h"
 
-std::unique_ptr<PlatformWindow> HeadlessPlatform::createWindow(Size size, WindowKind kind) {
-    return std::make_unique<Window>(nextWindowId_++, size, kind);
+std::unique_ptr<PlatformWindow> HeadlessPlatform::createWindow(Size, WindowKind) {
+    return std::make_unique<Window>(nextWindowId_++);
 }
 
 bool HeadlessPlatform::nextEvent(InputEvent& event, int) {
@@ -15,9 +15,6 @@ bool HeadlessPlatform::nextEvent(InputEvent& event, int) {
     return true;
 }
 
-void HeadlessPlatform::showFatalError(const std::string& title, const std::string& text) {
-    fatalError = title + ": " + text;
-}
 
 void runFor(TApplication& application, HeadlessPlatform& platform, std::uint64_t ms) {
     std::uint64_t target = platform.now() + ms;

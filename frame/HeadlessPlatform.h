@@ -12,7 +12,7 @@ class TApplication;
 class HeadlessPlatform : public Platform {
 public:
     struct Window : PlatformWindow {
-        Window(int id, Size size, WindowKind kind) : id_(id), size_(size), kind_(kind) {}
+        explicit Window(int id) : id_(id) {}
         int id() const override { return id_; }
         Point position() const override { return position_; }
         void setPosition(Point topLeft) override { position_ = topLeft; }
@@ -22,8 +22,6 @@ public:
         void setCursor(TCursor c) override { cursor = c; }
 
         int id_;
-        Size size_;
-        WindowKind kind_;
         Point position_;
         bool shown = false;
         TCursor cursor = TCursor::crDefault;
@@ -39,13 +37,13 @@ public:
     Size screenSize() override { return screen_; }
     std::unique_ptr<PlatformWindow> createWindow(Size size, WindowKind kind) override;
     bool nextEvent(InputEvent& event, int timeoutMs) override;
-    void showFatalError(const std::string& title, const std::string& text) override;
+    // Nobody to show it to: the caller has written the text to standard error.
+    void showFatalError(const std::string&, const std::string&) override {}
     void openDocument(const std::string& address) override { openedDocuments.push_back(address); }
 
     void post(const InputEvent& event) { queue_.push_back(event); }
 
     std::vector<std::string> openedDocuments;
-    std::string fatalError;
 
 private:
     std::uint64_t now_ = 0;

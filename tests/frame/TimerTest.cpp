@@ -9,7 +9,7 @@ class TimerTest : public FrameFixture {
 protected:
     // A timer that records the virtual time of each tick.
     TTimer& recordingTimer(std::uint32_t interval, std::vector<std::uint64_t>& ticks) {
-        TTimer& timer = form->make<TTimer>(*form, "T" + std::to_string(++count));
+        TTimer& timer = form->make<TTimer>(*form, "Timer" + std::to_string(++count));
         timer.setInterval(interval);
         timer.setOnTimer([&ticks, this](TComponent*) { ticks.push_back(platform.now()); });
         return timer;

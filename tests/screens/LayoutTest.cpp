@@ -97,6 +97,26 @@ TEST_F(LayoutTest, EveryControlInCreationOrderWithItsParentAndBounds) {
     }
 }
 
+TEST_F(LayoutTest, PicturesButtonsAndTextsCarryTheirFlags) {
+    for (TImage* sprite : {Form2->enemy, Form2->bedna1, Form2->bedna8, Form2->Image2, Form2->Image3, Form2->Image5})
+        EXPECT_TRUE(sprite->transparent()) << sprite->name();
+    for (TImage* opaque : {Form2->Image1, Form2->Image6}) EXPECT_FALSE(opaque->transparent()) << opaque->name();
+    EXPECT_FALSE(Form2->bedna1->autoSize());  // 49 x 33 boxes round a 48 x 27 picture
+    EXPECT_TRUE(Form2->ProgramIcon->stretch());
+    EXPECT_EQ(Form2->ProgramIcon->picture(), Form2->enemy->picture());
+    EXPECT_EQ(Form2->shape1->brushColor(), 8454143u);
+    EXPECT_EQ(Form2->shape1->penColor(), 8453888u);
+    EXPECT_EQ(Form2->Label5->align(), TAlign::alBottom);
+    EXPECT_EQ(Form2->Label10->alignment(), TAlignment::taCenter);
+    EXPECT_TRUE(Form2->Comments->wordWrap());
+    EXPECT_TRUE(Form2->Label7->transparent());
+    EXPECT_FALSE(Form2->score->transparent());
+    EXPECT_TRUE(Form2->OKButton->isDefault());
+    EXPECT_EQ(Form2->OKButton->modalResult(), 1);
+    EXPECT_FALSE(Form2->BitBtn1->tabStop());
+    EXPECT_EQ(Form2->BitBtn1->cursor(), TCursor::crHandPoint);
+}
+
 TEST_F(LayoutTest, TheScreenIsAFixedBlackWindowCentredOnFirstShow) {
     EXPECT_EQ(Form2->bounds(), (Rect{(1024 - 632) / 2, (768 - 446) / 2, 632, 446}));
     EXPECT_EQ(Form2->caption(), "Orbitrove");

@@ -55,7 +55,7 @@ TEST_F(BmpRoundTrip, IndexedPicturesKeepTheirPaletteAtFourAndEightBits) {
             image.palette.push_back({static_cast<std::uint8_t>(i * 16), static_cast<std::uint8_t>(255 - i), 3});
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 5; ++x) image.indices.at(x, y) = static_cast<std::uint8_t>((x + 5 * y) % 16);
-        std::string name = "i" + std::to_string(bits) + ".bmp";
+        std::string name = "indexed" + std::to_string(bits) + ".bmp";
         writer.writeIndexed(name, image, bits);
         EXPECT_EQ(depthOf(name), bits);
         Bitmap back = readBack(name);
