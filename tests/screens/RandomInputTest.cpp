@@ -1,0 +1,54 @@
+#include <random>
+
+#include "ScreenFixture.h"
+
+namespace {
+
+// Random pointer and key input over the whole game screen, many times over:
+// nothing may crash (the sanitizer build watches memory), and the keyboard
+// focus may only ever rest on a control that can be seen.
+class RandomInputTest : public testing::TestWithParam<unsigned> {};
+
+InputEvent randomEvent(std::mt19937& random) {
+    using Type = InputEvent::Type;
+    const Type types[] = {Type::MouseMove, Type::MouseDown, Type::MouseUp, Type::KeyDown,
+                          Type::Text,      Type::Wheel,     Type::MouseLeave};
+    const std::uint16_t keys[] = {vk::Left, vk::Up, vk::Right, vk::Down, vk::Return, vk::Space,
+                                  vk::Back, vk::Delete, vk::Home, vk::End, vk::Prior, vk::Next, vk::Tab, 'A'};
+    const char* texts[] = {"a", "ž", " ", "Ř", "\xE2\x82\xAC"};
+    InputEvent event;
+    event.type = types[random() % std::size(types)];
+    event.pos = {static_cast<int>(random() % 700) - 30, static_cast<int>(random() % 500) - 30};
+    event.button = random() % 5 == 0 ? TMouseButton::mbRight : TMouseButton::mbLeft;
+    event.key = keys[random() % std::size(keys)];
+    event.shift.shift = random() % 6 == 0;
+    event.wheel = static_cast<int>(random() % 7) - 3;
+    event.text = texts[random() % std::size(texts)];
+    return event;
+}
+
+TEST_P(RandomInputTest, NothingBreaksAndTheFocusStaysOnShowingControls) {
+    HeadlessPlatform platform;
+    TApplication application(platform, "orbitrove");
+    ASSERT_TRUE(startProgram(application, "orbitrove", std::cerr));
+    application.showMainForm();
+    std::mt19937 random(GetParam());
+    for (int i = 0; i < 600 && !application.terminated(); ++i) {
+        InputEvent event = randomEvent(random);
+        // Keep away from the quit controls most of the time, so a run lasts.
+        bool onQuitIcon = event.pos.y > 421 && event.pos.x < 28;
+        if (onQuitIcon && random() % 8 != 0) continue;
+        // The panels the game rules open, so their controls get input too.
+        if (random() % 50 == 0) Form2->Panel7->setVisible(!Form2->Panel7->visible());
+        if (random() % 50 == 0) Form2->Panel8->setVisible(!Form2->Panel8->visible());
+        event.window = application.activeForm()->window().id();
+        platform.post(event);
+        runFor(application, platform, random() % 40);
+        TWinControl* focus = Form2->activeControl();
+        ASSERT_TRUE(focus == nullptr || focus->showing()) << focus->name() << " at event " << i;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, RandomInputTest, testing::Range(1u, 9u));
+
+}  // namespace
