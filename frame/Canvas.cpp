@@ -1,6 +1,5 @@
 #include "frame/Canvas.h"
 
-
 Canvas::Canvas(int width, int height)
     : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, 0),
       clip_{0, 0, width, height} {}

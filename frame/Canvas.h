@@ -5,7 +5,6 @@
 #include "frame/Bitmap.h"
 #include "frame/Geometry.h"
 
-
 // An offscreen pixel buffer with the few drawing operations the controls
 // need. Drawing goes through an origin and a clip rectangle so that a
 // control paints in its own coordinates and never outside its rectangle.

@@ -15,7 +15,6 @@ bool HeadlessPlatform::nextEvent(InputEvent& event, int) {
     return true;
 }
 
-
 void runFor(TApplication& application, HeadlessPlatform& platform, std::uint64_t ms) {
     std::uint64_t target = platform.now() + ms;
     application.processPending();
