@@ -126,13 +126,15 @@ SdlPlatform::SdlPlatform() : start_(std::chrono::steady_clock::now()) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // Before SDL starts: it keeps the handler it finds and puts it back when
+    // it quits, just before closing the connection where the error shows.
+    dropStaleX11Wakeups();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplayError(SDL_GetError());
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || unrequestedDriver(driver)) {
         SDL_Quit();
         throw NoDisplayError("no window system is available");
     }
-    if (std::strcmp(driver, "x11") == 0) dropStaleX11Wakeups();
     // Sound is optional and must not take the display down with it.
     SDL_InitSubSystem(SDL_INIT_AUDIO);
 }
