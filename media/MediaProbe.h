@@ -1,0 +1,27 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "media/MediaService.h"
+
+// What the service needs to know of a media file before playing it.
+enum class MediaKind { Wave, Midi, Video };
+
+// The device a file's extension selects (.wav, .mid, .avi, in any case).
+std::optional<MediaKind> mediaKindOf(const std::string& fileName);
+
+struct MediaFacts {
+    MediaService::Result error = 0;
+    MediaKind kind = MediaKind::Wave;
+    std::uint64_t length = 0;  // milliseconds
+};
+
+// Reads a file's kind and length without playing it; the error a service
+// answers when the file cannot be opened.
+MediaFacts probeMedia(const std::string& fileName);
+
+// The sample rate MIDI pieces are measured at when no sound device says.
+constexpr int kMidiProbeRate = 44100;
+
+std::uint64_t framesToMilliseconds(std::uint64_t frames, int sampleRate);

@@ -1,0 +1,88 @@
+#include "media/SdlMediaService.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "media/ClockTrack.h"
+#include "media/SdlMidiTrack.h"
+#include "media/SdlWaveTrack.h"
+
+namespace {
+
+constexpr int kChannels = 16;
+
+// The small General MIDI bank the music was written for; any installed
+// default bank is the fallback.
+std::string soundFont() {
+    for (const char* path : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"})
+        if (std::filesystem::exists(path)) return path;
+    return {};
+}
+
+}  // namespace
+
+SdlMediaService::SdlMediaService() {
+    subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (!subsystem_ || Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) return;
+    Uint16 format = 0;
+    int channels = 0;
+    Mix_QuerySpec(&sampleRate_, &format, &channels);
+    if (format != AUDIO_S16SYS || channels != 2) {
+        Mix_CloseAudio();
+        return;
+    }
+    audio_ = true;
+    Mix_AllocateChannels(kChannels);
+    Mix_HookMusic(&SdlMediaService::mixMusic, this);
+}
+
+SdlMediaService::~SdlMediaService() {
+    if (audio_) Mix_HookMusic(nullptr, nullptr);
+    closeAll();
+    if (audio_) Mix_CloseAudio();
+    if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
+    MediaFacts facts = probeMedia(fileName);
+    if (facts.error) return facts.error;
+    if (!audio_ && facts.kind != MediaKind::Video) {
+        track = std::make_unique<ClockTrack>(facts, steadyMilliseconds, media_error::kNoSoundDevice);
+        return media_error::kNone;
+    }
+    switch (facts.kind) {
+    case MediaKind::Wave: {
+        Mix_Chunk* chunk = Mix_LoadWAV(fileName.c_str());
+        if (!chunk || nextChannel_ == kChannels) return media_error::kDamagedFile;
+        track = std::make_unique<SdlWaveTrack>(chunk, nextChannel_++);
+        return media_error::kNone;
+    }
+    case MediaKind::Midi: track = openMidi(fileName); return media_error::kNone;
+    case MediaKind::Video: return media_error::kUnsupportedType;
+    }
+    return media_error::kUnsupportedType;
+}
+
+std::unique_ptr<MediaTrack> SdlMediaService::openMidi(const std::string& fileName) {
+    auto sequence = std::make_unique<MidiSequence>(fileName, sampleRate_, soundFont());
+    auto track = std::make_unique<SdlMidiTrack>(std::move(sequence), MidiSequence::lengthInFrames(fileName, sampleRate_),
+                                                sampleRate_, mutex_, [this](SdlMidiTrack* closing) { forget(closing); });
+    std::lock_guard guard(mutex_);
+    midi_.push_back(track.get());
+    return track;
+}
+
+void SdlMediaService::forget(SdlMidiTrack* track) {
+    std::lock_guard guard(mutex_);
+    midi_.erase(std::remove(midi_.begin(), midi_.end(), track), midi_.end());
+}
+
+void SdlMediaService::mixMusic(void* self, std::uint8_t* stream, int bytes) {
+    auto& service = *static_cast<SdlMediaService*>(self);
+    std::lock_guard guard(service.mutex_);
+    for (SdlMidiTrack* track : service.midi_)
+        track->mixInto(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include <mutex>
+#include <vector>
+
+#include "media/TrackMediaService.h"
+
+class SdlMidiTrack;
+
+// The multimedia service on the sound card: wave files play as mixer
+// chunks, each on a channel of its own; MIDI pieces are synthesized on the
+// fly into the mixer's music stream, so several can sound at once. Without a
+// sound device files still open, and play requests fail quietly.
+class SdlMediaService : public TrackMediaService {
+public:
+    SdlMediaService();
+    ~SdlMediaService() override;
+
+protected:
+    Result openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) override;
+
+private:
+    std::unique_ptr<MediaTrack> openMidi(const std::string& fileName);
+    void forget(SdlMidiTrack* track);
+    static void mixMusic(void* self, std::uint8_t* stream, int bytes);
+
+    bool subsystem_ = false;
+    bool audio_ = false;
+    int sampleRate_ = 44100;
+    int nextChannel_ = 0;
+    // The MIDI tracks the audio thread renders, and the lock it takes.
+    std::vector<SdlMidiTrack*> midi_;
+    std::mutex mutex_;
+};

@@ -1,0 +1,58 @@
+#include "media/TrackMediaService.h"
+
+MediaService::Result TrackMediaService::open(const std::string& fileName, Device& device) {
+    std::unique_ptr<MediaTrack> track;
+    if (Result failure = openTrack(fileName, track)) return failure;
+    device = next_++;
+    tracks_.emplace(device, std::move(track));
+    return media_error::kNone;
+}
+
+void TrackMediaService::close(Device device) { tracks_.erase(device); }
+
+MediaTrack* TrackMediaService::find(Device device) const {
+    auto it = tracks_.find(device);
+    return it == tracks_.end() ? nullptr : it->second.get();
+}
+
+bool TrackMediaService::hasVideo(Device device) const {
+    MediaTrack* track = find(device);
+    return track && track->hasVideo();
+}
+
+MediaService::Result TrackMediaService::setDisplay(Device device, TWinControl& display) {
+    MediaTrack* track = find(device);
+    return track ? track->setDisplay(display) : media_error::kBadDevice;
+}
+
+std::uint64_t TrackMediaService::position(Device device) {
+    MediaTrack* track = find(device);
+    return track ? track->position() : 0;
+}
+
+std::uint64_t TrackMediaService::length(Device device) {
+    MediaTrack* track = find(device);
+    return track ? track->length() : 0;
+}
+
+MediaService::Result TrackMediaService::seekToStart(Device device) {
+    MediaTrack* track = find(device);
+    return track ? track->rewind() : media_error::kBadDevice;
+}
+
+MediaService::Result TrackMediaService::play(Device device) {
+    MediaTrack* track = find(device);
+    return track ? track->play() : media_error::kBadDevice;
+}
+
+MediaService::Result TrackMediaService::stop(Device device) {
+    MediaTrack* track = find(device);
+    return track ? track->stop() : media_error::kBadDevice;
+}
+
+bool TrackMediaService::playing(Device device) {
+    MediaTrack* track = find(device);
+    return track && track->playing();
+}
+
+std::string TrackMediaService::errorText(Result error) const { return media_error::text(error); }

@@ -1,0 +1,34 @@
+#pragma once
+#include <map>
+#include <memory>
+
+#include "media/MediaService.h"
+#include "media/MediaTrack.h"
+
+// A service that keeps each open device as a track; back ends only say how
+// a file becomes a track.
+class TrackMediaService : public MediaService {
+public:
+    Result open(const std::string& fileName, Device& device) override;
+    void close(Device device) override;
+    bool hasVideo(Device device) const override;
+    Result setDisplay(Device device, TWinControl& display) override;
+    std::uint64_t position(Device device) override;
+    std::uint64_t length(Device device) override;
+    Result seekToStart(Device device) override;
+    Result play(Device device) override;
+    Result stop(Device device) override;
+    bool playing(Device device) override;
+    std::string errorText(Result error) const override;
+
+protected:
+    virtual Result openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) = 0;
+    // Every track must go before the back end that made it.
+    void closeAll() { tracks_.clear(); }
+
+private:
+    MediaTrack* find(Device device) const;
+
+    std::map<Device, std::unique_ptr<MediaTrack>> tracks_;
+    Device next_ = 1;
+};

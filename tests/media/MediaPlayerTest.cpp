@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "MediaFiles.h"
+#include "frame/Panel.h"
+#include "media/HeadlessMediaService.h"
+#include "media/MediaPlayer.h"
+
+namespace {
+
+// Records what the player asks of the service, and answers as told.
+class ScriptedService : public MediaService {
+public:
+    Result open(const std::string& fileName, Device& device) override {
+        calls.push_back("open " + fileName);
+        device = 7;
+        return openResult;
+    }
+    void close(Device device) override { calls.push_back("close " + std::to_string(device)); }
+    bool hasVideo(Device) const override { return video; }
+    Result setDisplay(Device, TWinControl& display) override {
+        calls.push_back("display " + display.name());
+        return displayResult;
+    }
+    std::uint64_t position(Device) override { return at; }
+    std::uint64_t length(Device) override { return 1000; }
+    Result seekToStart(Device) override {
+        calls.push_back("seek");
+        at = 0;
+        return 0;
+    }
+    Result play(Device) override {
+        calls.push_back("play");
+        return playResult;
+    }
+    Result stop(Device) override {
+        calls.push_back("stop");
+        return 0;
+    }
+    bool playing(Device) override { return false; }
+    std::string errorText(Result error) const override { return error == 1 ? "the file is gone" : ""; }
+
+    std::vector<std::string> calls;
+    Result openResult = 0;
+    Result displayResult = 0;
+    Result playResult = 0;
+    bool video = false;
+    std::uint64_t at = 0;
+};
+
+// The message of the device error a request raises.
+std::string failure(const std::function<void()>& request) {
+    try {
+        request();
+    } catch (const EMCIDeviceError& error) {
+        EXPECT_EQ(error.className(), "EMCIDeviceError");
+        return error.what();
+    }
+    return "no error";
+}
+
+class PlayerCalls : public testing::Test {
+protected:
+    void SetUp() override { setMediaService(&service); }
+    void TearDown() override { setMediaService(nullptr); }
+
+    ScriptedService service;
+    TPanel screen{nullptr, "screen"};
+};
+
+TEST_F(PlayerCalls, OpensOnLoadOnlyWhenAskedAndClosesWhenDestroyed) {
+    {
+        TMediaPlayer manual(&screen, "manual");
+        manual.setFileName("data/a.wav");
+        manual.loaded();
+        EXPECT_FALSE(manual.isOpen());
+        TMediaPlayer automatic(&screen, "automatic");
+        automatic.setFileName("data/b.wav");
+        automatic.setAutoOpen(true);
+        automatic.loaded();
+        EXPECT_TRUE(automatic.isOpen());
+    }
+    EXPECT_EQ(service.calls, (std::vector<std::string>{"open data/b.wav", "close 7"}));
+}
+
+TEST_F(PlayerCalls, AFailedOpenRaisesTheServicesTextOrUnknownErrorCode) {
+    TMediaPlayer player(&screen, "player");
+    service.openResult = 1;
+    EXPECT_EQ(failure([&] { player.Open(); }), "the file is gone");
+    service.openResult = 99;
+    EXPECT_EQ(failure([&] { player.Open(); }), "Unknown error code");
+    EXPECT_FALSE(player.isOpen());
+}
+
+TEST_F(PlayerCalls, RequestsOnAClosedPlayerRaise) {
+    TMediaPlayer player(&screen, "player");
+    EXPECT_EQ(failure([&] { player.Play(); }), "No MCI device open");
+    EXPECT_EQ(failure([&] { player.Stop(); }), "No MCI device open");
+    EXPECT_TRUE(service.calls.empty());
+}
+
+TEST_F(PlayerCalls, PlaySeeksToTheStartOnlyWhenPlayedOutAndNeverRaises) {
+    TMediaPlayer player(&screen, "player");
+    player.Open();
+    service.at = 400;
+    player.Play();
+    service.at = 1000;
+    service.playResult = 3;
+    player.Play();
+    EXPECT_EQ(player.error(), 3u);
+    EXPECT_EQ(service.calls, (std::vector<std::string>{"open ", "play", "seek", "play"}));
+    EXPECT_EQ(player.plays(), 2);
+}
+
+TEST_F(PlayerCalls, VideoGoesToTheDisplayAndARefusalForgetsIt) {
+    TPanel display(&screen, "Panel2");
+    TMediaPlayer player(&screen, "player");
+    player.setDisplay(&display);
+    player.Open();
+    EXPECT_EQ(service.calls.back(), "open ");  // no video: no window asked for
+    service.video = true;
+    player.Open();
+    EXPECT_EQ(service.calls.back(), "display Panel2");
+    EXPECT_EQ(player.display(), &display);
+    service.displayResult = 6;
+    player.Open();
+    EXPECT_EQ(player.display(), nullptr);
+    EXPECT_TRUE(player.isOpen());
+}
+
+// The play rules on the virtual clock, with a one-second wave file.
+class PlayRules : public testing::Test {
+protected:
+    void SetUp() override {
+        setMediaService(&service);
+        player.setFileName(files.wave("shot.wav", 22050, 22050));
+        player.Open();
+    }
+    void TearDown() override {
+        player.Close();
+        setMediaService(nullptr);
+    }
+
+    std::uint64_t now = 0;
+    HeadlessMediaService service{[this] { return now; }};
+    MediaFiles files;
+    TPanel screen{nullptr, "screen"};
+    TMediaPlayer player{&screen, "player"};
+};
+
+TEST_F(PlayRules, APlayWhileSoundingContinuesAndOneAfterTheEndStartsAgain) {
+    ASSERT_EQ(player.length(), 1000u);
+    player.Play();
+    now = 300;
+    player.Play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(player.position(), 300u);
+    now = 1000;
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(player.position(), 1000u);
+    now = 1500;
+    EXPECT_EQ(player.position(), 1000u);
+    player.Play();
+    now = 1600;
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(player.position(), 100u);
+}
+
+TEST_F(PlayRules, StopHoldsThePositionAndPlayContinuesFromThere) {
+    player.Play();
+    now = 400;
+    player.Stop();
+    now = 900;
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(player.position(), 400u);
+    player.Play();
+    now = 1000;
+    EXPECT_EQ(player.position(), 500u);
+    EXPECT_EQ(player.stops(), 1);
+}
+
+TEST_F(PlayRules, TheEnabledFlagDoesNotMatterForPlayback) {
+    player.setEnabled(false);
+    player.Play();
+    now = 10;
+    EXPECT_TRUE(player.playing());
+}
+
+}  // namespace

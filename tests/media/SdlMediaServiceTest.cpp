@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <chrono>
+#include <thread>
+
+#include "MediaFiles.h"
+#include "media/SdlMediaService.h"
+
+namespace {
+
+// On SDL's dummy sound driver, which consumes the mix in real time.
+class SdlMediaServiceTest : public testing::Test {
+protected:
+    static void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    MediaService::Device open(const std::string& file) {
+        MediaService::Device device = 0;
+        EXPECT_EQ(service.open(file, device), 0u);
+        return device;
+    }
+
+    MediaFiles files;
+    SdlMediaService service;
+};
+
+TEST_F(SdlMediaServiceTest, MidiPiecesPlayTogetherStopWhereTheyAreAndRewind) {
+    auto first = open(files.midi("first.mid", 8));
+    auto second = open(files.midi("second.mid", 8));
+    EXPECT_FALSE(service.hasVideo(first));
+    EXPECT_EQ(service.play(first), 0u);
+    EXPECT_EQ(service.play(second), 0u);
+    pause(300);
+    EXPECT_TRUE(service.playing(first));
+    EXPECT_TRUE(service.playing(second));
+    EXPECT_GT(service.position(second), 0u);
+    service.stop(first);
+    std::uint64_t stoppedAt = service.position(first);
+    EXPECT_GT(stoppedAt, 0u);
+    EXPECT_LT(stoppedAt, service.length(first));
+    pause(150);
+    EXPECT_EQ(service.position(first), stoppedAt);
+    EXPECT_FALSE(service.playing(first));
+    service.seekToStart(first);
+    EXPECT_EQ(service.position(first), 0u);
+    service.close(first);
+    EXPECT_EQ(service.play(first), 5u);  // no such device any more
+    EXPECT_TRUE(service.playing(second));
+}
+
+TEST_F(SdlMediaServiceTest, AWaveStopsInPlaceAndASecondPlayDoesNotRestartIt) {
+    auto shot = open(files.wave("shot.wav", 44100, 22050));
+    ASSERT_EQ(service.length(shot), 2000u);
+    service.play(shot);
+    pause(200);
+    service.play(shot);
+    EXPECT_GE(service.position(shot), 200u);
+    service.stop(shot);
+    std::uint64_t stoppedAt = service.position(shot);
+    pause(100);
+    EXPECT_EQ(service.position(shot), stoppedAt);
+    EXPECT_FALSE(service.playing(shot));
+    service.play(shot);
+    EXPECT_TRUE(service.playing(shot));
+}
+
+TEST_F(SdlMediaServiceTest, FilesThatCannotOpenGiveTheirErrors) {
+    MediaService::Device device = 0;
+    EXPECT_EQ(service.open("no/such.wav", device), 1u);
+    EXPECT_EQ(service.open(files.text("bad.mid", "nonsense"), device), 3u);
+    EXPECT_FALSE(service.errorText(1).empty());
+}
+
+}  // namespace
