@@ -48,8 +48,14 @@ void TWinControl::paint(Canvas& canvas) {
     if (color_ != clNone) canvas.fillRect(clientRect(), colorToRgb(color_));
 }
 
+void TWinControl::setContent(WindowContent* content) {
+    content_ = content;
+    invalidate();
+}
+
 void TWinControl::paintTree(Canvas& canvas) {
     paint(canvas);
+    if (content_) content_->paint(canvas);
     Rect clip = canvas.clip().translated(-canvas.origin().x, -canvas.origin().y);
     for (TControl* child : graphics_) {
         if (!child->visible() || !child->bounds().intersects(clip)) continue;

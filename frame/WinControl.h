@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "frame/Control.h"
+#include "frame/WindowContent.h"
 
 // A control with a window of its own: it lies above every graphic sibling,
 // holds children of both kinds and may take the keyboard focus.
@@ -24,6 +25,8 @@ public:
 
     const std::vector<TControl*>& graphicChildren() const { return graphics_; }
     const std::vector<TWinControl*>& windowedChildren() const { return windows_; }
+    // Drawn into the client area from now on; null: nothing.
+    void setContent(WindowContent* content);
     // The area children align to: the client rectangle less borders.
     virtual Rect alignRect() const { return clientRect(); }
 
@@ -57,6 +60,7 @@ private:
     std::vector<TControl*> graphics_;
     std::vector<TWinControl*> windows_;
     TColor color_ = clDefault;
+    WindowContent* content_ = nullptr;
     int tabOrder_ = 0;
     bool tabStop_ = false;
 };

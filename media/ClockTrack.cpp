@@ -15,7 +15,3 @@ MediaService::Result ClockTrack::stop() {
     playClock_.halt(clock_());
     return media_error::kNone;
 }
-
-MediaService::Result ClockTrack::setDisplay(TWinControl&) {
-    return hasVideo() ? media_error::kNone : media_error::kNoVideo;
-}

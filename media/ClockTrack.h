@@ -1,17 +1,16 @@
 #pragma once
 #include <functional>
 
-#include "media/MediaProbe.h"
 #include "media/MediaTrack.h"
 #include "media/PlayClock.h"
 
-// A track that only keeps time: it plays for the file's length on the given
+// A sound that only keeps time: it plays for the file's length on the given
 // millisecond clock. With `refusal` set it cannot play and answers that.
 class ClockTrack : public MediaTrack {
 public:
     using Clock = std::function<std::uint64_t()>;
-    ClockTrack(const MediaFacts& facts, Clock clock, MediaService::Result refusal = media_error::kNone)
-        : facts_(facts), clock_(std::move(clock)), playClock_(facts.length), refusal_(refusal) {}
+    ClockTrack(std::uint64_t length, Clock clock, MediaService::Result refusal = media_error::kNone)
+        : clock_(std::move(clock)), playClock_(length), refusal_(refusal) {}
 
     std::uint64_t length() const override { return playClock_.length(); }
     std::uint64_t position() override { return playClock_.position(clock_()); }
@@ -19,12 +18,8 @@ public:
     MediaService::Result rewind() override;
     MediaService::Result play() override;
     MediaService::Result stop() override;
-    bool hasVideo() const override { return facts_.kind == MediaKind::Video; }
-    // Nothing to draw, but a video accepts a window.
-    MediaService::Result setDisplay(TWinControl&) override;
 
 private:
-    MediaFacts facts_;
     Clock clock_;
     PlayClock playClock_;
     MediaService::Result refusal_;

@@ -1,8 +1,12 @@
 #include "media/HeadlessMediaService.h"
 
+#include "media/MediaProbe.h"
+#include "media/VideoTrack.h"
+
 MediaService::Result HeadlessMediaService::openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
     MediaFacts facts = probeMedia(fileName);
     if (facts.error) return facts.error;
-    track = std::make_unique<ClockTrack>(facts, clock_);
-    return media_error::kNone;
+    if (facts.kind == MediaKind::Video) track = openVideoTrack(fileName, facts.length, clock_);
+    else track = std::make_unique<ClockTrack>(facts.length, clock_);
+    return track ? media_error::kNone : media_error::kDamagedFile;
 }

@@ -3,7 +3,8 @@
 #include "media/TrackMediaService.h"
 
 // Plays media on a virtual clock without any device: a file opens when it
-// can be read, and plays for its real length in the clock's milliseconds.
+// can be read and plays for its real length in the clock's milliseconds;
+// sounds are silent, videos draw into the offscreen canvas.
 class HeadlessMediaService : public TrackMediaService {
 public:
     explicit HeadlessMediaService(ClockTrack::Clock clock) : clock_(std::move(clock)) {}

@@ -7,8 +7,10 @@
 #include <filesystem>
 
 #include "media/ClockTrack.h"
+#include "media/MediaProbe.h"
 #include "media/SdlMidiTrack.h"
 #include "media/SdlWaveTrack.h"
+#include "media/VideoTrack.h"
 
 namespace {
 
@@ -50,7 +52,7 @@ MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std
     MediaFacts facts = probeMedia(fileName);
     if (facts.error) return facts.error;
     if (!audio_ && facts.kind != MediaKind::Video) {
-        track = std::make_unique<ClockTrack>(facts, steadyMilliseconds, media_error::kNoSoundDevice);
+        track = std::make_unique<ClockTrack>(facts.length, steadyMilliseconds, media_error::kNoSoundDevice);
         return media_error::kNone;
     }
     switch (facts.kind) {
@@ -61,7 +63,9 @@ MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std
         return media_error::kNone;
     }
     case MediaKind::Midi: track = openMidi(fileName); return media_error::kNone;
-    case MediaKind::Video: return media_error::kUnsupportedType;
+    case MediaKind::Video:
+        track = openVideoTrack(fileName, facts.length, steadyMilliseconds);
+        return track ? media_error::kNone : media_error::kDamagedFile;
     }
     return media_error::kUnsupportedType;
 }

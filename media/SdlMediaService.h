@@ -8,8 +8,9 @@ class SdlMidiTrack;
 
 // The multimedia service on the sound card: wave files play as mixer
 // chunks, each on a channel of its own; MIDI pieces are synthesized on the
-// fly into the mixer's music stream, so several can sound at once. Without a
-// sound device files still open, and play requests fail quietly.
+// fly into the mixer's music stream, so several can sound at once; videos
+// draw into their window on the event loop. Without a sound device files
+// still open, and play requests for sounds fail quietly.
 class SdlMediaService : public TrackMediaService {
 public:
     SdlMediaService();

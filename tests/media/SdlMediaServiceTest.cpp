@@ -64,6 +64,16 @@ TEST_F(SdlMediaServiceTest, AWaveStopsInPlaceAndASecondPlayDoesNotRestartIt) {
     EXPECT_TRUE(service.playing(shot));
 }
 
+TEST_F(SdlMediaServiceTest, AVideoOpensWithItsLengthAndKeepsTimeWithoutAWindow) {
+    auto intro = open("data/intro.avi");
+    EXPECT_TRUE(service.hasVideo(intro));
+    EXPECT_EQ(service.length(intro), 8000u);
+    service.play(intro);
+    pause(100);
+    EXPECT_TRUE(service.playing(intro));
+    EXPECT_GE(service.position(intro), 100u);
+}
+
 TEST_F(SdlMediaServiceTest, FilesThatCannotOpenGiveTheirErrors) {
     MediaService::Device device = 0;
     EXPECT_EQ(service.open("no/such.wav", device), 1u);

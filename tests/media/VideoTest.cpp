@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "frame/FrameFixture.h"
+#include "frame/Panel.h"
+#include "media/HeadlessMediaService.h"
+#include "media/MediaPlayer.h"
+#include "media/VideoDecoder.h"
+
+namespace {
+
+bool black(const Bitmap& picture) {
+    return std::all_of(picture.pixels.begin(), picture.pixels.end(), [](Rgb p) { return p < 0x101010; });
+}
+
+TEST(VideoDecoder, PicturesComeDueInOrderAndRewindStartsOver) {
+    VideoDecoder video("data/intro.avi");
+    EXPECT_EQ(video.frameInterval(), 40u);
+    const Bitmap& first = video.pictureAt(0);
+    ASSERT_EQ(first.width, 184);
+    ASSERT_EQ(first.height, 112);
+    EXPECT_TRUE(black(first));  // the intro fades up from black
+    std::vector<Rgb> middle = video.pictureAt(3000).pixels;
+    EXPECT_FALSE(black(video.pictureAt(3000)));
+    EXPECT_EQ(video.pictureAt(3010).pixels, middle);  // the same picture until the next is due
+    EXPECT_NE(video.pictureAt(3040).pixels, middle);
+    video.pictureAt(60000);  // past the end: the last picture stays
+    video.rewind();
+    EXPECT_TRUE(black(video.pictureAt(0)));
+    EXPECT_THROW(VideoDecoder("data/ship.bmp.avi"), std::runtime_error);
+}
+
+// The intro played into a panel smaller than the video, on the virtual clock.
+class VideoInPanel : public FrameFixture {
+protected:
+    void SetUp() override {
+        FrameFixture::SetUp();
+        setMediaService(&media);
+        panel = &form->make<TPanel>(form, "Panel2");
+        panel->setBounds({20, 10, 150, 80});
+        panel->setBevelOuter(TBevelCut::bvNone);
+        panel->setColor(clBlack);
+        player = &form->make<TMediaPlayer>(form, "MediaPlayer2");
+        player->setFileName("data/intro.avi");
+        player->setDisplay(panel);
+        player->setVisible(false);
+        player->Open();
+    }
+    void TearDown() override {
+        player->Close();
+        setMediaService(nullptr);
+    }
+    std::vector<Rgb> screen() {
+        application.processPending();
+        return form->canvas().pixels();
+    }
+    bool outsideThePanelIsBlack() {
+        application.processPending();
+        for (int y = 0; y < form->height(); ++y)
+            for (int x = 0; x < form->width(); ++x)
+                if (!Rect{20, 10, 150, 80}.contains({x, y}) && form->canvas().pixel(x, y) != 0) return false;
+        return true;
+    }
+
+    HeadlessMediaService media{[this] { return platform.now(); }};
+    TPanel* panel = nullptr;
+    TMediaPlayer* player = nullptr;
+};
+
+TEST_F(VideoInPanel, PlaysIntoItsPanelClippedAndHoldsWhenStopped) {
+    ASSERT_TRUE(player->hasVideo());
+    EXPECT_EQ(player->display(), panel);
+    player->Play();
+    advance(3000);
+    std::vector<Rgb> at3s = screen();
+    EXPECT_TRUE(outsideThePanelIsBlack());
+    advance(500);
+    EXPECT_NE(screen(), at3s);  // the ticks repaint as it runs
+    player->Stop();
+    std::vector<Rgb> stopped = screen();
+    advance(1000);
+    EXPECT_EQ(screen(), stopped);
+    EXPECT_EQ(player->position(), 3500u);
+}
+
+TEST_F(VideoInPanel, AtTheEndItKeepsTheLastPictureAndStopsTicking) {
+    player->Play();
+    advance(player->length() + 200);
+    EXPECT_FALSE(player->playing());
+    EXPECT_FALSE(application.timers().nextDue().has_value());
+    std::vector<Rgb> last = screen();
+    player->Play();  // played out: starts over from the black first picture
+    advance(10);
+    EXPECT_NE(screen(), last);
+    EXPECT_TRUE(player->playing());
+}
+
+}  // namespace
