@@ -76,7 +76,7 @@ int Simulator::run(std::istream& script) {
 
 bool Simulator::start() {
     application_ = std::make_unique<TApplication>(platform_, executablePath_);
-    if (!startProgram(*application_, executablePath_, err_)) return false;
+    if (!startProgram(*application_, media_, executablePath_, err_)) return false;
     application_->showMainForm();
     application_->processPending();
     return true;
@@ -205,6 +205,8 @@ std::optional<std::string> Simulator::componentValue(TForm&, TComponent& compone
         if (property == "Interval") return std::to_string(timer->interval());
         return std::nullopt;
     }
+    if (auto* player = dynamic_cast<TMediaPlayer*>(&component))
+        if (auto answer = playerValue(*player, property)) return answer;
     auto* control = dynamic_cast<TControl*>(&component);
     if (!control) return std::nullopt;
     if (property == "Left") return std::to_string(control->left());
@@ -218,6 +220,16 @@ std::optional<std::string> Simulator::componentValue(TForm&, TComponent& compone
     if (auto* memo = dynamic_cast<TMemo*>(control)) return joinLines(memo->lines());
     if (auto* list = dynamic_cast<TListBox*>(control)) return joinLines(list->items());
     return control->caption();
+}
+
+std::optional<std::string> Simulator::playerValue(const TMediaPlayer& player, const std::string& property) const {
+    if (property == "Open") return boolean(player.isOpen());
+    if (property == "Plays") return std::to_string(player.plays());
+    if (property == "Stops") return std::to_string(player.stops());
+    if (property == "Playing") return boolean(player.playing());
+    if (property == "Position") return std::to_string(player.position());
+    if (property == "Length") return std::to_string(player.length());
+    return std::nullopt;
 }
 
 std::string Simulator::focus() const {

@@ -9,6 +9,8 @@
 
 #include "frame/Application.h"
 #include "frame/HeadlessPlatform.h"
+#include "media/HeadlessMediaService.h"
+#include "media/MediaPlayer.h"
 
 // Runs the whole program headless on the virtual clock from a script of
 // input events, one command a line, and prints the state asked for.
@@ -34,6 +36,7 @@ private:
     std::optional<std::string> value(const std::string& path) const;
     std::optional<std::string> formValue(TForm& form, const std::string& property) const;
     std::optional<std::string> componentValue(TForm& form, TComponent& component, const std::string& property) const;
+    std::optional<std::string> playerValue(const TMediaPlayer& player, const std::string& property) const;
     std::string focus() const;
     TForm* visibleForm(const std::string& name);
     void post(InputEvent event, const TForm& form);
@@ -43,6 +46,7 @@ private:
     std::ostream& out_;
     std::ostream& err_;
     HeadlessPlatform platform_;
+    HeadlessMediaService media_{[this] { return platform_.now(); }};
     std::unique_ptr<TApplication> application_;
     std::map<std::string, std::function<std::string()>> values_;
     bool failed_ = false;

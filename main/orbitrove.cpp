@@ -2,6 +2,7 @@
 
 #include "frame/Application.h"
 #include "frame/SdlPlatform.h"
+#include "media/SdlMediaService.h"
 #include "screens/Program.h"
 
 int main(int, char** argv) {
@@ -12,8 +13,9 @@ int main(int, char** argv) {
         std::cerr << "orbitrove: cannot open a display: " << error.what() << '\n';
         return 1;
     }
+    SdlMediaService media;
     TApplication application(*platform, argv[0]);
-    if (!startProgram(application, argv[0], std::cerr)) return 1;
+    if (!startProgram(application, media, argv[0], std::cerr)) return 1;
     application.run();
     application.destroyForms();
     return 0;

@@ -104,6 +104,15 @@ void LayoutBuilder::listBox(TListBox*& field, const char* name, TWinControl* par
     list.setItems(std::move(items));
 }
 
+void LayoutBuilder::mediaPlayer(TMediaPlayer*& field, const char* name, TWinControl* parent, Rect bounds,
+                                const PlayerLook& look, const Common& common) {
+    TMediaPlayer& player = place(field, name, parent, bounds, common);
+    player.setFileName(look.fileName);
+    player.setAutoOpen(true);
+    player.setTabOrder(look.tabOrder);
+    player.setDisplay(look.display);
+}
+
 void LayoutBuilder::timer(TTimer*& field, const char* name, std::uint32_t interval, bool enabled) {
     TTimer& timer = form_.make<TTimer>(form_, name);
     field = &timer;

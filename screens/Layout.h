@@ -12,6 +12,7 @@
 #include "frame/Panel.h"
 #include "frame/Shape.h"
 #include "frame/Timer.h"
+#include "media/MediaPlayer.h"
 
 // What every row of a layout may say besides class, name, parent and bounds.
 struct Common {
@@ -60,6 +61,12 @@ struct ButtonLook {
     const char* disabledGlyph = nullptr;  // file under data/
 };
 
+struct PlayerLook {
+    const char* fileName;            // path from the current folder
+    int tabOrder = 0;
+    TWinControl* display = nullptr;  // where a video is drawn; none: itself
+};
+
 struct TextLook {
     TFont font{};
     TColor color = clWindow;
@@ -89,6 +96,9 @@ public:
               std::vector<std::string> lines);
     void listBox(TListBox*& field, const char* name, TWinControl* parent, Rect bounds, const TextLook& look,
                  std::vector<std::string> items);
+    // A hidden player that opens its file once the screen is loaded.
+    void mediaPlayer(TMediaPlayer*& field, const char* name, TWinControl* parent, Rect bounds,
+                     const PlayerLook& look, const Common& common);
     void timer(TTimer*& field, const char* name, std::uint32_t interval, bool enabled);
 
     // The picture of a data file, loaded once per screen.

@@ -4,9 +4,12 @@
 
 #include "frame/Application.h"
 #include "frame/Font.h"
+#include "media/MediaService.h"
 #include "screens/Unit2.h"
 
-bool startProgram(TApplication& application, const std::string& executablePath, std::ostream& errors) {
+bool startProgram(TApplication& application, MediaService& media, const std::string& executablePath,
+                  std::ostream& errors) {
+    setMediaService(&media);
     try {
         loadFontAliases("data/fonts.conf");
         application.createForm(Form2);

@@ -40,6 +40,7 @@ void TForm2::createControls() {
     createStatusBar(b);
     createPanels(b);
     createAboutBox(b);
+    createMusicPlayer(b);
     createTimers(b);
     connectHandlers();
 }
@@ -116,6 +117,9 @@ void TForm2::createPanels(LayoutBuilder& b) {
     b.memo(Memo1, "Memo1", Panel7, {40, 16, 353, 161},
            {.font = kSmallLight, .color = clNone, .alignment = TAlignment::taCenter}, kVictoryText);
 
+    b.mediaPlayer(MediaPlayer1, "MediaPlayer1", this, {152, 24, 29, 30},
+                  {.fileName = "data/laser.wav", .tabOrder = 3}, kHidden);
+
     b.panel(Panel8, "Panel8", this, {172, 96, 265, 57},
             {.inner = TBevelCut::bvLowered, .color = clBlack, .caption = "Panel8", .tabOrder = 4}, kHidden);
     b.memo(Memo2, "Memo2", Panel8, {3, 8, 260, 41},
@@ -155,6 +159,11 @@ void TForm2::createAboutBox(LayoutBuilder& b) {
               kAboutText);
 }
 
+void TForm2::createMusicPlayer(LayoutBuilder& b) {
+    b.mediaPlayer(MediaPlayer2, "MediaPlayer2", this, {32, 56, 29, 30},
+                  {.fileName = "data/song.mid", .tabOrder = 6}, {.hidden = true, .disabled = true});
+}
+
 void TForm2::createTimers(LayoutBuilder& b) {
     b.timer(Timer1, "Timer1", 50, false);
     b.timer(Timer2, "Timer2", 50, false);
@@ -175,6 +184,7 @@ void TForm2::createTimers(LayoutBuilder& b) {
 }
 
 void TForm2::connectHandlers() {
+    OnShow = [this](TComponent* sender) { FormShow(sender); };
     OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
     Image3->OnClick = [this](TComponent* sender) { Image3Click(sender); };
     Label7->OnClick = [this](TComponent* sender) { Label7Click(sender); };
@@ -184,6 +194,12 @@ void TForm2::connectHandlers() {
     Label16->OnClick = [this](TComponent* sender) { Label16Click(sender); };
     Image6->OnClick = [this](TComponent* sender) { Image6Click(sender); };
     Label17->OnClick = [this](TComponent* sender) { Label17Click(sender); };
+    Timer14->setOnTimer([this](TComponent* sender) { Timer14Timer(sender); });
+}
+
+void TForm2::FormShow(TComponent*) {
+    MediaPlayer2->setEnabled(true);
+    MediaPlayer2->Play();
 }
 
 void TForm2::FormClose(TComponent*, TCloseAction&) {
@@ -206,3 +222,7 @@ void TForm2::Label16Click(TComponent*) { application().platform().openDocument(k
 void TForm2::Image6Click(TComponent*) { application().platform().openDocument(kPublisherAddress); }
 
 void TForm2::Label17Click(TComponent*) { application().platform().openDocument(kAuthorAddress); }
+
+// The music plays once to its end; this asks again every 245 s, which
+// changes nothing while it still sounds.
+void TForm2::Timer14Timer(TComponent*) { MediaPlayer2->Play(); }

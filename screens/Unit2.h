@@ -8,6 +8,7 @@
 #include "frame/Panel.h"
 #include "frame/Shape.h"
 #include "frame/Timer.h"
+#include "media/MediaPlayer.h"
 
 // The game screen: play field, status bar, level banner, victory and
 // game-over panels, about box and the game's timers.
@@ -62,6 +63,8 @@ public:
     TLabel* Label11 = nullptr;
     TLabel* Label12 = nullptr;
     TMemo* Memo1 = nullptr;
+    // Laser sound.
+    TMediaPlayer* MediaPlayer1 = nullptr;
     // Game-over story panel.
     TPanel* Panel8 = nullptr;
     TMemo* Memo2 = nullptr;
@@ -80,6 +83,8 @@ public:
     TImage* Image6 = nullptr;
     TButton* OKButton = nullptr;
     TListBox* ListBox1 = nullptr;
+    // Game music.
+    TMediaPlayer* MediaPlayer2 = nullptr;
     // Timers.
     TTimer* Timer1 = nullptr;
     TTimer* Timer2 = nullptr;
@@ -98,6 +103,7 @@ public:
     TTimer* Timer13 = nullptr;
     TTimer* Timer14 = nullptr;
 
+    void FormShow(TComponent* sender);
     void FormClose(TComponent* sender, TCloseAction& action);
     void Image3Click(TComponent* sender);
     void Label7Click(TComponent* sender);
@@ -107,6 +113,7 @@ public:
     void Label16Click(TComponent* sender);
     void Image6Click(TComponent* sender);
     void Label17Click(TComponent* sender);
+    void Timer14Timer(TComponent* sender);
 
 protected:
     void createControls() override;
@@ -116,6 +123,7 @@ private:
     void createStatusBar(LayoutBuilder& b);
     void createPanels(LayoutBuilder& b);
     void createAboutBox(LayoutBuilder& b);
+    void createMusicPlayer(LayoutBuilder& b);
     void createTimers(LayoutBuilder& b);
     void connectHandlers();
 };

@@ -38,6 +38,20 @@ TEST(Simulator, PrintsTheStateOfTheStartedProgram) {
     EXPECT_EQ(run.err, "");
 }
 
+TEST(Simulator, PrintsThePlayersOnTheVirtualClock) {
+    SimRun run = simulate(
+        "print Form2.MediaPlayer1.Open Form2.MediaPlayer1.Plays Form2.MediaPlayer1.Playing\n"
+        "wait 1500\n"
+        "print Form2.MediaPlayer2.Plays Form2.MediaPlayer2.Stops Form2.MediaPlayer2.Playing\n"
+        "print Form2.MediaPlayer2.Position Form2.MediaPlayer2.Visible Form2.MediaPlayer2.Length\n");
+    EXPECT_EQ(run.out.substr(0, run.out.rfind('=') + 1),
+              "Form2.MediaPlayer1.Open=true\nForm2.MediaPlayer1.Plays=0\nForm2.MediaPlayer1.Playing=false\n"
+              "Form2.MediaPlayer2.Plays=1\nForm2.MediaPlayer2.Stops=0\nForm2.MediaPlayer2.Playing=true\n"
+              "Form2.MediaPlayer2.Position=1500\nForm2.MediaPlayer2.Visible=false\nForm2.MediaPlayer2.Length=");
+    EXPECT_GT(std::stoul(run.out.substr(run.out.rfind('=') + 1)), 1500u);
+    EXPECT_EQ(run.err, "");
+}
+
 TEST(Simulator, WaitsAdvanceTheVirtualClock) {
     SimRun run = simulate("wait 2999\nwait 1\nprint time\n");
     EXPECT_EQ(run.out, "time=3000\n");

@@ -55,6 +55,7 @@ const Expected kControls[] = {
     {"Label11", "Panel7", {38, 192, 92, 14}, true, true},
     {"Label12", "Panel7", {144, 184, 201, 29}},
     {"Memo1", "Panel7", {40, 16, 353, 161}},
+    {"MediaPlayer1", "", {152, 24, 29, 30}, false},
     {"Panel8", "", {172, 96, 265, 57}, false},
     {"Memo2", "Panel8", {3, 8, 260, 41}},
     {"Panel9", "", {128, 32, 369, 369}, false},
@@ -71,6 +72,7 @@ const Expected kControls[] = {
     {"Image6", "Panel10", {152, 53, 100, 48}},
     {"OKButton", "Panel9", {151, 337, 75, 25}},
     {"ListBox1", "Panel9", {20, 180, 330, 153}},
+    {"MediaPlayer2", "", {32, 56, 29, 30}, false},
 };
 
 class LayoutTest : public ScreenFixture {};

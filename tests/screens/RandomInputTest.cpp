@@ -29,8 +29,9 @@ InputEvent randomEvent(std::mt19937& random) {
 
 TEST_P(RandomInputTest, NothingBreaksAndTheFocusStaysOnShowingControls) {
     HeadlessPlatform platform;
+    HeadlessMediaService media([&platform] { return platform.now(); });
     TApplication application(platform, "orbitrove");
-    ASSERT_TRUE(startProgram(application, "orbitrove", std::cerr));
+    ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
     application.showMainForm();
     std::mt19937 random(GetParam());
     for (int i = 0; i < 600 && !application.terminated(); ++i) {

@@ -5,6 +5,7 @@
 
 #include "frame/Application.h"
 #include "frame/HeadlessPlatform.h"
+#include "media/HeadlessMediaService.h"
 #include "screens/Program.h"
 #include "screens/Unit2.h"
 
@@ -12,7 +13,7 @@
 class ScreenFixture : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(startProgram(application, "orbitrove", std::cerr));
+        ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
         application.showMainForm();
         application.processPending();
     }
@@ -43,5 +44,6 @@ protected:
     }
 
     HeadlessPlatform platform;
+    HeadlessMediaService media{[this] { return platform.now(); }};
     TApplication application{platform, "orbitrove"};
 };
