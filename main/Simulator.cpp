@@ -11,6 +11,7 @@
 #include "frame/Random.h"
 #include "frame/Timer.h"
 #include "screens/Program.h"
+#include "screens/Unit2.h"
 
 namespace {
 
@@ -46,6 +47,21 @@ Simulator::Simulator(std::string executablePath, std::ostream& out, std::ostream
     values_["time"] = [this] { return std::to_string(platform_.now()); };
     values_["focus"] = [this] { return focus(); };
     values_["RandomSeed"] = [] { return std::to_string(RandomSeed); };
+    addGameValues();
+}
+
+void Simulator::addGameValues() {
+    using Field = std::int32_t GameState::*;
+    const std::pair<const char*, Field> numbers[] = {
+        {"Lives", &GameState::Lives}, {"Score", &GameState::Score},         {"CrateValue", &GameState::CrateValue},
+        {"Level", &GameState::Level}, {"LevelStep", &GameState::LevelStep}, {"Speed", &GameState::Speed},
+        {"Caught", &GameState::Caught}};
+    for (auto [name, field] : numbers) values_[name] = [field] { return std::to_string(Form2->Game.*field); };
+    values_["Paused"] = [] { return boolean(Form2->Game.Paused); };
+    for (std::size_t i = 0; i < 8; ++i)
+        values_["CrateFlying[" + std::to_string(i + 1) + "]"] = [i] { return boolean(Form2->Game.CrateFlying[i]); };
+    for (std::size_t j = 0; j < 4; ++j)
+        values_["LaserFlying[" + std::to_string(j + 1) + "]"] = [j] { return boolean(Form2->Game.LaserFlying[j]); };
 }
 
 Simulator::~Simulator() = default;

@@ -25,6 +25,7 @@ public:
 private:
     using Words = std::vector<std::string>;
 
+    void addGameValues();
     bool start();
     bool execute(const Words& words);
     void runCommand(const Words& words);

@@ -43,6 +43,7 @@ void TForm2::createControls() {
     createMusicPlayer(b);
     createTimers(b);
     connectHandlers();
+    connectRules();
 }
 
 void TForm2::createPlayField(LayoutBuilder& b) {
@@ -184,7 +185,9 @@ void TForm2::createTimers(LayoutBuilder& b) {
 }
 
 void TForm2::connectHandlers() {
+    OnCreate = [this](TComponent* sender) { FormCreate(sender); };
     OnShow = [this](TComponent* sender) { FormShow(sender); };
+    OnKeyDown = [this](TComponent* sender, std::uint16_t& key, TShiftState shift) { FormKeyDown(sender, key, shift); };
     OnClose = [this](TComponent* sender, TCloseAction& action) { FormClose(sender, action); };
     Image3->OnClick = [this](TComponent* sender) { Image3Click(sender); };
     Label7->OnClick = [this](TComponent* sender) { Label7Click(sender); };
@@ -194,13 +197,63 @@ void TForm2::connectHandlers() {
     Label16->OnClick = [this](TComponent* sender) { Label16Click(sender); };
     Image6->OnClick = [this](TComponent* sender) { Image6Click(sender); };
     Label17->OnClick = [this](TComponent* sender) { Label17Click(sender); };
+    Image4->OnClick = [this](TComponent* sender) { Image4Click(sender); };
+    Label8->OnClick = [this](TComponent* sender) { Label8Click(sender); };
+    Label9->OnClick = [this](TComponent* sender) { Label9Click(sender); };
+    ridic->setOnTimer([this](TComponent* sender) { ridicTimer(sender); });
+    ridic1->setOnTimer([this](TComponent* sender) { ridic1Timer(sender); });
+    Timer13->setOnTimer([this](TComponent* sender) { Timer13Timer(sender); });
     Timer14->setOnTimer([this](TComponent* sender) { Timer14Timer(sender); });
 }
 
-void TForm2::FormShow(TComponent*) {
-    MediaPlayer2->setEnabled(true);
-    MediaPlayer2->Play();
+// The rules see the controls they touch through the view; each lane's mover
+// runs the one lane procedure with the lane's number.
+void TForm2::connectRules() {
+    view_ = {.ship = enemy,
+             .cargo = {{{bedna1, Timer1}, {bedna2, Timer2}, {bedna3, Timer3}, {bedna4, Timer4},
+                        {bedna5, Timer5}, {bedna6, Timer6}, {bedna7, Timer7}, {bedna8, Timer8}}},
+             .lasers = {{{shape1, Timer9}, {Shape2, Timer10}, {Shape3, Timer11}, {Shape4, Timer12}}},
+             .crateDispatcher = ridic,
+             .laserDispatcher = ridic1,
+             .levelStart = Timer13,
+             .banner = Panel3,
+             .bannerText = Label5,
+             .quit = Label7,
+             .newGame = Label8,
+             .finalScore = Label10,
+             .storyPanel = Panel8,
+             .victoryPanel = Panel7,
+             .victoryScore = Label12,
+             .lives = zivoty,
+             .score = score,
+             .caught = Label41,
+             .target = Label42,
+             .level = Label1,
+             .laserSound = MediaPlayer1,
+             .music = MediaPlayer2};
+    for (int lane = 1; lane <= 8; ++lane)
+        view_.cargo[static_cast<std::size_t>(lane - 1)].mover->setOnTimer([this, lane](TComponent*) { cargo_.tick(lane); });
+    for (int lane = 1; lane <= 4; ++lane)
+        view_.lasers[static_cast<std::size_t>(lane - 1)].mover->setOnTimer([this, lane](TComponent*) { lasers_.tick(lane); });
 }
+
+void TForm2::FormCreate(TComponent*) { cycle_.screenCreated(application().platform()); }
+
+void TForm2::FormShow(TComponent*) { cycle_.screenShown(); }
+
+void TForm2::FormKeyDown(TComponent*, std::uint16_t& key, TShiftState) { ship_.keyDown(key); }
+
+void TForm2::Image4Click(TComponent*) { pause_.toggle(); }
+
+void TForm2::Label8Click(TComponent*) { cycle_.newGameAfterGameOver(); }
+
+void TForm2::Label9Click(TComponent*) { cycle_.newGameAfterVictory(); }
+
+void TForm2::ridicTimer(TComponent*) { cargo_.dispatch(); }
+
+void TForm2::ridic1Timer(TComponent*) { lasers_.dispatch(); }
+
+void TForm2::Timer13Timer(TComponent*) { cycle_.levelStart(); }
 
 void TForm2::FormClose(TComponent*, TCloseAction&) {
     // Closing the main screen is what ends the program.

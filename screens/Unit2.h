@@ -8,6 +8,13 @@
 #include "frame/Panel.h"
 #include "frame/Shape.h"
 #include "frame/Timer.h"
+#include "game/CargoLanes.h"
+#include "game/GameState.h"
+#include "game/GameView.h"
+#include "game/LaserLanes.h"
+#include "game/LevelCycle.h"
+#include "game/PauseControl.h"
+#include "game/ShipControl.h"
 #include "media/MediaPlayer.h"
 
 // The game screen: play field, status bar, level banner, victory and
@@ -103,8 +110,23 @@ public:
     TTimer* Timer13 = nullptr;
     TTimer* Timer14 = nullptr;
 
+    // The state of the game played on this screen.
+    GameState Game;
+
+    void FormCreate(TComponent* sender);
     void FormShow(TComponent* sender);
+    void FormKeyDown(TComponent* sender, std::uint16_t& key, TShiftState shift);
     void FormClose(TComponent* sender, TCloseAction& action);
+    void Image4Click(TComponent* sender);
+    void Label8Click(TComponent* sender);
+    void Label9Click(TComponent* sender);
+    void ridicTimer(TComponent* sender);
+    void ridic1Timer(TComponent* sender);
+    void Timer13Timer(TComponent* sender);
+    // The ends of a game and of a level, as the lane ticks run them.
+    void GameOver() { cycle_.GameOver(); }
+    void LevelCleared() { cycle_.LevelCleared(); }
+    void Victory() { cycle_.Victory(); }
     void Image3Click(TComponent* sender);
     void Label7Click(TComponent* sender);
     void Label6Click(TComponent* sender);
@@ -126,6 +148,14 @@ private:
     void createMusicPlayer(LayoutBuilder& b);
     void createTimers(LayoutBuilder& b);
     void connectHandlers();
+    void connectRules();
+
+    GameView view_{};
+    LevelCycle cycle_{Game, view_};
+    ShipControl ship_{Game, view_};
+    CargoLanes cargo_{Game, view_, cycle_};
+    LaserLanes lasers_{Game, view_, cycle_};
+    PauseControl pause_{Game, view_};
 };
 
 extern TForm2* Form2;

@@ -139,7 +139,12 @@ TEST_F(LayoutTest, TheBannerReadsLevelOneAndItsEndLabelsWaitHiddenAndDisabled) {
     EXPECT_TRUE(Form2->Label10->showHint());
 }
 
-TEST_F(LayoutTest, TimersInCreationOrderWithTheirIntervals) {
+// As loaded, before the screen is first shown (showing starts the level timer).
+TEST(LoadedTimers, InCreationOrderWithTheirIntervals) {
+    HeadlessPlatform platform;
+    HeadlessMediaService media([&platform] { return platform.now(); });
+    TApplication application(platform, "orbitrove");
+    ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
     const std::pair<const char*, std::uint32_t> expected[] = {
         {"Timer1", 50}, {"Timer2", 50},  {"Timer3", 50},  {"Timer4", 50},   {"Timer5", 50},   {"Timer6", 50},
         {"Timer7", 60}, {"Timer8", 50},  {"ridic", 3000}, {"Timer9", 20},   {"Timer10", 20},  {"Timer11", 20},
