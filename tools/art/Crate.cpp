@@ -1,10 +1,10 @@
 #include "Pictures.h"
 
 #include "Mask.h"
+#include "Trefoil.h"
 
-#include <array>
+#include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace art {
 
@@ -47,29 +47,12 @@ Rgb tubeColor(float depth, Vec2 p)
     return lit > 0.6f ? kLightGrey : kGrey;
 }
 
-Shape blade(float degrees)
-{
-    constexpr float kHalfWidth = 30.0f;
-    constexpr float kReach = 20.0f;
-    const float from = (degrees - kHalfWidth) * std::numbers::pi_v<float> / 180.0f;
-    const float to = (degrees + kHalfWidth) * std::numbers::pi_v<float> / 180.0f;
-    const Shape wedge = Shape::polygon({kMiddle, kMiddle + polar(kReach, from), kMiddle + polar(kReach, to)});
-    return Shape::circle(kMiddle, 8.8f).minus(Shape::circle(kMiddle, 3.4f)).intersected(wedge);
-}
-
-// The radiation trefoil: one blade down, two up, round a small hub.
-Mask trefoil()
-{
-    const Shape symbol = Shape::circle(kMiddle, 2.2f).united(blade(90.0f)).united(blade(210.0f)).united(blade(330.0f));
-    return Mask::of(symbol, kWidth, kHeight);
-}
-
 } // namespace
 
 RgbImage drawCrate()
 {
     const Shape capsule = Shape::capsule(kLeftEnd, kRightEnd, kRadius);
-    const Mask symbol = trefoil();
+    const Mask symbol = Mask::of(trefoil(kMiddle, 1.0f), kWidth, kHeight);
     RgbImage image(kWidth, kHeight, kBlack);
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {

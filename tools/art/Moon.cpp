@@ -35,7 +35,6 @@ struct Crater {
     float rays = 0.0f;  // brightness of ejecta rays, for young craters
 };
 
-constexpr Color kRock{0.93f, 0.92f, 0.9f, 1.0f};
 constexpr float kEarthshine = 0.035f;
 constexpr float kRimWidth = 0.3f; // of the crater radius
 // Shading varies quickly across crater rims; averaging a few samples per pixel keeps them clean.
@@ -133,7 +132,7 @@ Color shade(const Moon& moon, const std::vector<Crater>& craters, const Noise& n
         }
     }
     const float lit = sum / (kSubsamples * kSubsamples);
-    return {kRock.r * lit, kRock.g * lit, kRock.b * lit + 0.012f, 1.0f};
+    return {moon.rock.r * lit, moon.rock.g * lit, moon.rock.b * lit + 0.012f, 1.0f};
 }
 
 } // namespace

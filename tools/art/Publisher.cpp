@@ -1,5 +1,6 @@
 #include "Pictures.h"
 
+#include "Coverage.h"
 #include "Easing.h"
 #include "Flatten.h"
 #include "FontLocator.h"
@@ -111,29 +112,6 @@ void drawAlien(Raster& raster)
     raster.fill(Shape::circle({25.4f, 21.3f}, 1.2f), kPupil);
     const Shape smile = Shape::circle({22.0f, 23.6f}, 3.4f).innerBand(0.9f).intersected(Shape::box({17.0f, 24.8f, 27.0f, 29.0f}));
     raster.fill(smile, kInk);
-}
-
-// Spreads coverage by one pixel for an outline round the letters.
-Grid<float> dilated(const Grid<float>& coverage)
-{
-    Grid<float> wide(coverage.width() + 2, coverage.height() + 2);
-    for (int y = 0; y < wide.height(); ++y) {
-        for (int x = 0; x < wide.width(); ++x) {
-            float strongest = 0.0f;
-            for (int dy = -1; dy <= 1; ++dy) {
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const float weight = dx != 0 && dy != 0 ? 0.6f : 1.0f;
-                    const int sx = x - 1 + dx;
-                    const int sy = y - 1 + dy;
-                    if (coverage.contains(sx, sy)) {
-                        strongest = std::max(strongest, coverage.at(sx, sy) * weight);
-                    }
-                }
-            }
-            wide.at(x, y) = strongest;
-        }
-    }
-    return wide;
 }
 
 void drawName(Raster& raster, const SdlLettering& lettering)

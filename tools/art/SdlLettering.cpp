@@ -23,15 +23,20 @@ struct SurfaceFreer {
 using FontPtr = std::unique_ptr<TTF_Font, FontCloser>;
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFreer>;
 
-SurfacePtr renderLine(const std::filesystem::path& fontFile, int pixelSize, const std::string& text)
+FontPtr openFont(const std::filesystem::path& fontFile, int pixelSize)
 {
-    const FontPtr font(TTF_OpenFont(fontFile.c_str(), pixelSize));
+    FontPtr font(TTF_OpenFont(fontFile.c_str(), pixelSize));
     if (!font) {
         throw std::runtime_error("cannot open font " + fontFile.string() + ": " + TTF_GetError());
     }
     // Full hinting snaps stems to whole pixels, which keeps small lettering legible.
     TTF_SetFontHinting(font.get(), TTF_HINTING_NORMAL);
-    SurfacePtr line(TTF_RenderUTF8_Blended(font.get(), text.c_str(), SDL_Color{255, 255, 255, 255}));
+    return font;
+}
+
+SurfacePtr renderLine(TTF_Font& font, const std::string& text)
+{
+    SurfacePtr line(TTF_RenderUTF8_Blended(&font, text.c_str(), SDL_Color{255, 255, 255, 255}));
     if (!line) {
         throw std::runtime_error(std::string("cannot render text: ") + TTF_GetError());
     }
@@ -60,29 +65,38 @@ Grid<float> coverageOf(const SDL_Surface& surface)
     return coverage;
 }
 
-Grid<float> trimmed(const Grid<float>& coverage)
-{
-    int left = coverage.width();
-    int top = coverage.height();
-    int right = -1;
+struct InkBounds {
+    int left = 0;
+    int top = 0;
+    int right = -1; // inclusive; below left when there is no ink
     int bottom = -1;
+};
+
+InkBounds inkBounds(const Grid<float>& coverage)
+{
+    InkBounds bounds{coverage.width(), coverage.height(), -1, -1};
     for (int y = 0; y < coverage.height(); ++y) {
         for (int x = 0; x < coverage.width(); ++x) {
             if (coverage.at(x, y) > 0.0f) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-                top = std::min(top, y);
-                bottom = std::max(bottom, y);
+                bounds.left = std::min(bounds.left, x);
+                bounds.right = std::max(bounds.right, x);
+                bounds.top = std::min(bounds.top, y);
+                bounds.bottom = std::max(bounds.bottom, y);
             }
         }
     }
-    if (right < 0) {
+    return bounds;
+}
+
+Grid<float> cropped(const Grid<float>& coverage, const InkBounds& bounds)
+{
+    if (bounds.right < 0) {
         return Grid<float>(0, 0);
     }
-    Grid<float> ink(right - left + 1, bottom - top + 1);
-    for (int y = top; y <= bottom; ++y) {
-        for (int x = left; x <= right; ++x) {
-            ink.at(x - left, y - top) = coverage.at(x, y);
+    Grid<float> ink(bounds.right - bounds.left + 1, bounds.bottom - bounds.top + 1);
+    for (int y = bounds.top; y <= bounds.bottom; ++y) {
+        for (int x = bounds.left; x <= bounds.right; ++x) {
+            ink.at(x - bounds.left, y - bounds.top) = coverage.at(x, y);
         }
     }
     return ink;
@@ -101,8 +115,17 @@ SdlLettering::~SdlLettering() { TTF_Quit(); }
 
 Grid<float> SdlLettering::render(const std::filesystem::path& font, int pixelSize, const std::string& text) const
 {
-    const SurfacePtr line = renderLine(font, pixelSize, text);
-    return trimmed(coverageOf(*line));
+    return renderOnBaseline(font, pixelSize, text).ink;
+}
+
+LineInk SdlLettering::renderOnBaseline(const std::filesystem::path& fontFile, int pixelSize,
+                                       const std::string& text) const
+{
+    const FontPtr font = openFont(fontFile, pixelSize);
+    const Grid<float> coverage = coverageOf(*renderLine(*font, text));
+    const InkBounds bounds = inkBounds(coverage);
+    // The line's surface has the baseline at the font's ascent.
+    return {cropped(coverage, bounds), TTF_FontAscent(font.get()) - bounds.top};
 }
 
 Grid<float> SdlLettering::renderToFit(const std::filesystem::path& font, const std::string& text, int maxWidth,

@@ -1,11 +1,11 @@
 #include "Pictures.h"
 
 #include "Flatten.h"
+#include "Spikes.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <numbers>
 
 namespace art {
 
@@ -25,37 +25,11 @@ constexpr std::array<float, 10> kSpikeAngles{-90.0f, -132.0f, -48.0f, 90.0f, 132
 // Light falls from the upper left.
 constexpr Vec2 kLight{-0.55f, -0.83f};
 
-constexpr Color kBronze[]{{0.30f, 0.15f, 0.05f, 1.0f},
-                          {0.58f, 0.31f, 0.11f, 1.0f},
-                          {0.82f, 0.49f, 0.2f, 1.0f},
-                          {1.0f, 0.74f, 0.43f, 1.0f}};
 constexpr Color kHullGrey[]{{0.2f, 0.21f, 0.23f, 1.0f},
                             {0.44f, 0.46f, 0.49f, 1.0f},
                             {0.66f, 0.68f, 0.71f, 1.0f},
                             {0.86f, 0.88f, 0.9f, 1.0f}};
 constexpr Color kRim{0.15f, 0.16f, 0.18f, 1.0f};
-
-float radians(float degrees) { return degrees * std::numbers::pi_v<float> / 180.0f; }
-
-Vec2 onOval(Vec2 radii, float angle) { return kCentre + Vec2{radii.x * std::cos(angle), radii.y * std::sin(angle)}; }
-
-// Each spike is a two-faceted blade: the face turned to the light is bright.
-void drawSpike(Raster& raster, float degrees)
-{
-    const float angle = radians(degrees);
-    const Vec2 base = onOval(kHull * 0.85f, angle);
-    const Vec2 tip = onOval(kTipOval, angle);
-    const Vec2 axis = normalized(tip - base);
-    const Vec2 side{-axis.y, axis.x};
-    const float span = length(tip - base);
-    const Shape blade = Shape::polygon({base + side * kSpikeHalfWidth, tip, base - side * kSpikeHalfWidth});
-    raster.fill(blade, [=](Vec2 p) {
-        const float across = std::clamp(dot(p - base, side) * 1.5f, -1.0f, 1.0f);
-        const float facing = dot(side, kLight) * across;
-        const float along = dot(p - base, axis) / span;
-        return ramp(kBronze, 0.52f + 0.42f * facing + 0.12f * (1.0f - along));
-    });
-}
 
 Color domeShade(Vec2 p)
 {
@@ -77,9 +51,7 @@ Color domeShade(Vec2 p)
 RgbImage drawShip()
 {
     Raster raster(kWidth, kHeight);
-    for (const float angle : kSpikeAngles) {
-        drawSpike(raster, angle);
-    }
+    drawSpikes(raster, {kCentre, kHull * 0.85f, kTipOval, kSpikeHalfWidth, kLight}, kSpikeAngles);
     raster.fill(Shape::ellipse(kCentre, kHull), kRim);
     raster.fill(Shape::ellipse(kCentre, kHull - Vec2{kRimWidth, kRimWidth}), domeShade);
     return flattenOnBlackKey(raster);
