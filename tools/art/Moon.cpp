@@ -3,6 +3,7 @@
 #include "Easing.h"
 #include "Noise.h"
 #include "Random.h"
+#include "Vec3.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,22 +12,6 @@
 namespace art {
 
 namespace {
-
-struct Vec3 {
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-};
-
-Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 operator*(Vec3 a, float s) { return {a.x * s, a.y * s, a.z * s}; }
-float dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-
-Vec3 normalized(Vec3 a)
-{
-    const float len = std::sqrt(dot(a, a));
-    return len > 0.0f ? a * (1.0f / len) : a;
-}
 
 struct Crater {
     Vec3 centre;        // unit vector on the sphere
@@ -141,8 +126,7 @@ void drawMoon(Raster& raster, const Moon& moon)
 {
     const Noise noise(moon.seed);
     const std::vector<Crater> craters = scatterCraters(moon);
-    const Vec2 screen = normalized(moon.towardsLight) * std::sqrt(1.0f - moon.lightElevation * moon.lightElevation);
-    const Vec3 light{screen.x, screen.y, moon.lightElevation};
+    const Vec3 light = lightDirection(moon.towardsLight, moon.lightElevation);
     raster.fill(Shape::circle(moon.centre, moon.radius),
                 [&](Vec2 p) { return shade(moon, craters, noise, light, p); });
 }

@@ -15,5 +15,11 @@ IndexedImage drawQuitIcon();
 IndexedImage drawPauseIcon();
 IndexedImage drawTitle(const SdlLettering& lettering);
 IndexedImage drawPublisher(const SdlLettering& lettering);
+RgbImage drawSpace();
+RgbImage drawLogo(const SdlLettering& lettering);
+RgbImage drawStartButton(const SdlLettering& lettering);
+RgbImage drawLitStartButton(const SdlLettering& lettering);
+RgbImage drawRadiationSign();
+RgbImage drawSmallTitle(const SdlLettering& lettering);
 
 } // namespace art

@@ -2,12 +2,9 @@
 // folder given on the command line. The output depends on nothing but this
 // code and the installed fonts, so rerunning it reproduces data/ exactly.
 
-#include "BmpWriter.h"
-#include "Pictures.h"
-#include "SdlLettering.h"
+#include "Catalogue.h"
 
 #include <exception>
-#include <filesystem>
 #include <iostream>
 
 int main(int argc, char* argv[])
@@ -17,20 +14,7 @@ int main(int argc, char* argv[])
         return 2;
     }
     try {
-        const std::filesystem::path folder = argv[1];
-        std::filesystem::create_directories(folder);
-        const art::BmpWriter out(folder);
-        const art::SdlLettering lettering;
-        out.writeTrueColor("background.bmp", art::drawBackground());
-        out.writeTrueColor("ship.bmp", art::drawShip());
-        out.writeTrueColor("crate.bmp", art::drawCrate());
-        out.writeTrueColor("station.bmp", art::drawStation());
-        out.writeIndexed("quit.bmp", art::drawQuitIcon(), 4);
-        out.writeIndexed("pause.bmp", art::drawPauseIcon(), 4);
-        out.writeIndexed("title.bmp", art::drawTitle(lettering), 8);
-        out.writeIndexed("publisher.bmp", art::drawPublisher(lettering), 8);
-        out.writeTrueColor("help.bmp", art::drawHelpGlyph());
-        out.writeTrueColor("help_disabled.bmp", art::drawDisabledHelpGlyph());
+        art::writeAllPictures(argv[1]);
     } catch (const std::exception& error) {
         std::cerr << "orbitrove-artgen: " << error.what() << '\n';
         return 1;
