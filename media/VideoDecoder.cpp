@@ -28,6 +28,14 @@ VideoDecoder::VideoDecoder(const std::string& fileName) {
         throw std::runtime_error("cannot decode " + fileName);
     }
     picture_ = {codec_->width, codec_->height, std::vector<Rgb>(static_cast<std::size_t>(codec_->width) * codec_->height)};
+    rgb_ = av_frame_alloc();
+    rgb_->format = AV_PIX_FMT_BGR0;
+    rgb_->width = codec_->width;
+    rgb_->height = codec_->height;
+    if (av_frame_get_buffer(rgb_, 0) < 0) {
+        release();
+        throw std::runtime_error("no memory for the pictures of " + fileName);
+    }
 }
 
 VideoDecoder::~VideoDecoder() { release(); }
@@ -37,6 +45,7 @@ void VideoDecoder::release() {
     scaler_ = nullptr;
     av_packet_free(&packet_);
     av_frame_free(&frame_);
+    av_frame_free(&rgb_);
     avcodec_free_context(&codec_);
     avformat_close_input(&format_);
 }
@@ -63,15 +72,18 @@ bool VideoDecoder::decodeNext() {
     }
 }
 
+// The scaler writes whole vector blocks past a row's end, so it fills a
+// padded frame of its own and the picture takes the rows from there.
 void VideoDecoder::convert() {
     scaler_ = sws_getCachedContext(scaler_, frame_->width, frame_->height, static_cast<AVPixelFormat>(frame_->format),
                                    picture_.width, picture_.height, AV_PIX_FMT_BGR0, SWS_POINT, nullptr, nullptr,
                                    nullptr);
-    auto* pixels = reinterpret_cast<std::uint8_t*>(picture_.pixels.data());
-    int stride = picture_.width * 4;
-    sws_scale(scaler_, frame_->data, frame_->linesize, 0, frame_->height, &pixels, &stride);
-    // The fourth byte is padding; pictures keep it clear.
-    for (Rgb& pixel : picture_.pixels) pixel &= 0x00FFFFFF;
+    sws_scale(scaler_, frame_->data, frame_->linesize, 0, frame_->height, rgb_->data, rgb_->linesize);
+    for (int y = 0; y < picture_.height; ++y) {
+        const auto* row = reinterpret_cast<const std::uint8_t*>(rgb_->data[0] + y * rgb_->linesize[0]);
+        Rgb* out = &picture_.pixels[static_cast<std::size_t>(y) * picture_.width];
+        for (int x = 0; x < picture_.width; ++x, row += 4) out[x] = Rgb{row[2]} << 16 | Rgb{row[1]} << 8 | row[0];
+    }
 }
 
 const Bitmap& VideoDecoder::pictureAt(std::uint64_t ms) {

@@ -36,6 +36,7 @@ private:
     AVFormatContext* format_ = nullptr;
     AVCodecContext* codec_ = nullptr;
     AVFrame* frame_ = nullptr;
+    AVFrame* rgb_ = nullptr;
     AVPacket* packet_ = nullptr;
     SwsContext* scaler_ = nullptr;
     int stream_ = -1;

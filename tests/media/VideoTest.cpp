@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "frame/FrameFixture.h"
 #include "frame/Panel.h"
 #include "media/HeadlessMediaService.h"
@@ -27,6 +30,22 @@ TEST(VideoDecoder, PicturesComeDueInOrderAndRewindStartsOver) {
     video.rewind();
     EXPECT_TRUE(black(video.pictureAt(0)));
     EXPECT_THROW(VideoDecoder("data/ship.bmp.avi"), std::runtime_error);
+}
+
+// A file cut short, as a broken download leaves it: the pictures it holds
+// come, then the last one stays.
+TEST(VideoDecoder, ACutFileDecodesWhatItHolds) {
+    auto cut = std::filesystem::temp_directory_path() / "orbitrove-cut-intro.avi";
+    {
+        std::ifstream in("data/intro.avi", std::ios::binary);
+        std::vector<char> head(60000);
+        in.read(head.data(), static_cast<std::streamsize>(head.size()));
+        std::ofstream(cut, std::ios::binary).write(head.data(), in.gcount());
+    }
+    VideoDecoder video(cut.string());
+    for (std::uint64_t ms = 0; ms <= 8000; ms += 40) video.pictureAt(ms);
+    EXPECT_EQ(video.pictureAt(8000).width, 184);
+    std::filesystem::remove(cut);
 }
 
 // The intro played into a panel smaller than the video, on the virtual clock.
