@@ -5,6 +5,7 @@
 #include "frame/Application.h"
 #include "frame/Font.h"
 #include "media/MediaService.h"
+#include "screens/Unit1.h"
 #include "screens/Unit2.h"
 
 bool startProgram(TApplication& application, MediaService& media, const std::string& executablePath,
@@ -12,6 +13,7 @@ bool startProgram(TApplication& application, MediaService& media, const std::str
     setMediaService(&media);
     try {
         loadFontAliases("data/fonts.conf");
+        application.createForm(Form1);
         application.createForm(Form2);
         return true;
     } catch (const std::exception& error) {

@@ -23,13 +23,19 @@ SimRun simulate(const std::string& script) {
     return {status, out.str(), err.str()};
 }
 
+// Past the intro, the pointer lights the start button and clicks it.
+const std::string kStartGame = "click Form1.Label1\nmove Form1.start\nclick Form1.start1\n";
+
 TEST(Simulator, PrintsTheStateOfTheStartedProgram) {
     SimRun run = simulate(
         "# comments and blank lines are skipped\n\n"
+        "print Form1.Visible Form1.Width Form1.Height Form2.Visible focus\n" +
+        kStartGame +
         "print Form2.Visible Form2.Width Form2.Height time focus\n"
         "print Form2.Timer14.Enabled Form2.Timer14.Interval Form2.ridic.Enabled\n"
         "print Form2.Label5.Caption Form2.Panel9.Showing Form2.Label7.Enabled Form2.enemy.Left\n");
     EXPECT_EQ(run.out,
+              "Form1.Visible=true\nForm1.Width=632\nForm1.Height=454\nForm2.Visible=false\nfocus=Form1\n"
               "Form2.Visible=true\nForm2.Width=632\nForm2.Height=446\ntime=0\nfocus=Form2\n"
               "Form2.Timer14.Enabled=true\nForm2.Timer14.Interval=245000\nForm2.ridic.Enabled=false\n"
               "Form2.Label5.Caption=Level 1\nForm2.Panel9.Showing=false\nForm2.Label7.Enabled=false\n"
@@ -40,6 +46,7 @@ TEST(Simulator, PrintsTheStateOfTheStartedProgram) {
 
 TEST(Simulator, PrintsThePlayersOnTheVirtualClock) {
     SimRun run = simulate(
+        kStartGame +
         "print Form2.MediaPlayer1.Open Form2.MediaPlayer1.Plays Form2.MediaPlayer1.Playing\n"
         "wait 1500\n"
         "print Form2.MediaPlayer2.Plays Form2.MediaPlayer2.Stops Form2.MediaPlayer2.Playing\n"
@@ -59,6 +66,7 @@ TEST(Simulator, WaitsAdvanceTheVirtualClock) {
 
 TEST(Simulator, ClicksAndKeysReachTheControlsUnderThem) {
     SimRun run = simulate(
+        kStartGame +
         "click Form2.BitBtn1\nprint Form2.Panel9.Visible focus\n"
         "click Form2.ListBox1\nkey 13\nprint Form2.Panel9.Visible focus\n"
         "press Form2.BitBtn1\nmove Form2 5 5\nrelease Form2 5 5\nprint Form2.Panel9.Visible\n");
@@ -70,14 +78,15 @@ TEST(Simulator, ClicksAndKeysReachTheControlsUnderThem) {
 }
 
 TEST(Simulator, ClosingTheMainScreenEndsTheRun) {
-    SimRun run = simulate("close Form2\nprint time\n");
+    SimRun run = simulate("close Form1\nprint time\n");
     EXPECT_EQ(run.out, "exit=0\n");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(simulate("click Form2.Image3\n").out, "exit=0\n");
+    EXPECT_EQ(simulate(kStartGame + "click Form2.Image3\n").out, "exit=0\n");
+    EXPECT_EQ(simulate(kStartGame + "close Form2\n").out, "exit=0\n");
 }
 
 TEST(Simulator, MistakesAreReportedAndTheScriptGoesOn) {
-    SimRun run = simulate("jump 3\nprint Form2.Nothing.Left Form2.Left\nseed 5\nmove Form9.X\nkey\nwait -4\nprint time\n");
+    SimRun run = simulate(kStartGame + "jump 3\nprint Form2.Nothing.Left Form2.Left\nseed 5\nmove Form9.X\nkey\nwait -4\nprint time\n");
     EXPECT_EQ(run.out, "Form2.Left=196\ntime=0\n");
     EXPECT_EQ(run.status, 2);
     for (const char* word : {"jump", "Form2.Nothing.Left", "seed", "Form9", "key", "wait"})
@@ -87,7 +96,7 @@ TEST(Simulator, MistakesAreReportedAndTheScriptGoesOn) {
 TEST(Simulator, ShotsWriteTheVisibleScreen) {
     auto dir = std::filesystem::temp_directory_path() / "orbitrove-shot-test";
     std::filesystem::create_directories(dir);
-    SimRun run = simulate("shot " + (dir / "a.png").string() + "\nshot " + (dir / "a.bmp").string() + "\n");
+    SimRun run = simulate(kStartGame + "shot " + (dir / "a.png").string() + "\nshot " + (dir / "a.bmp").string() + "\n");
     EXPECT_EQ(run.status, 0) << run.err;
     std::ifstream png(dir / "a.png", std::ios::binary);
     char magic[4] = {};

@@ -1,7 +1,9 @@
 #!/bin/sh
-# The real program in a real window under Xvfb: a borderless 632 x 446
-# window at the centre; "O hře" opens the about box and "OK" closes it; the
-# quit icon ends the process with status 0, having written no file.
+# The real program in a real window under Xvfb: it opens on a borderless
+# 632 x 454 title screen at the centre; skipping the intro and clicking the
+# lit start button brings up the 632 x 446 game screen at the centre, where
+# "O hre" opens the about box and "OK" closes it; the quit icon ends the
+# process with status 0, having written no file.
 # Run through xvfb-run-test with the program and the data folder.
 set -eu
 program=$1
@@ -22,18 +24,35 @@ click() {
     xdotool click 1
     sleep 0.5
 }
+# Checks the visible window's size, place and frame.
+placed() {
+    geometry=$(xwininfo -id "$window")
+    echo "$geometry" | grep -q "Width: $1" || fail "width: $geometry"
+    echo "$geometry" | grep -q "Height: $2" || fail "height: $geometry"
+    echo "$geometry" | grep -q 'Absolute upper-left X:  196' || fail "not centred: $geometry"
+    echo "$geometry" | grep -q "Absolute upper-left Y:  $3" || fail "not centred: $geometry"
+    xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x0, 0x0' || fail "has a frame"
+}
 
 xprop -root -f _MOTIF_WM_HINTS 32c -set _MOTIF_WM_HINTS 0
 (cd "$home" && HOME="$home" exec "$program") >"$home/log" 2>&1 &
 pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
 sleep 0.5
-geometry=$(xwininfo -id "$window")
-echo "$geometry" | grep -q 'Width: 632' || fail "width: $geometry"
-echo "$geometry" | grep -q 'Height: 446' || fail "height: $geometry"
-echo "$geometry" | grep -q 'Absolute upper-left X:  196' || fail "not centred: $geometry"
-echo "$geometry" | grep -q 'Absolute upper-left Y:  161' || fail "not centred: $geometry"
-xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x0, 0x0' || fail "has a frame"
+placed 632 454 157
+click 310 436                       # "Přeskočit"
+xdotool mousemove --window "$window" 548 60
+sleep 0.3
+click 548 60                        # the lit start button
+title=$window
+for _ in $(seq 50); do
+    window=$(xdotool search --onlyvisible --name '^Orbitrove$' | head -n 1)
+    [ -n "$window" ] && [ "$window" != "$title" ] && break
+    sleep 0.1
+done
+[ "$window" != "$title" ] || fail "the game screen did not come up"
+sleep 0.5
+placed 632 446 161
 
 ok_x=316
 ok_y=381

@@ -33,6 +33,7 @@ TEST_P(RandomInputTest, NothingBreaksAndTheFocusStaysOnShowingControls) {
     TApplication application(platform, "orbitrove");
     ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
     application.showMainForm();
+    Form1->start1Click(Form1->start1);
     std::mt19937 random(GetParam());
     for (int i = 0; i < 600 && !application.terminated(); ++i) {
         InputEvent event = randomEvent(random);

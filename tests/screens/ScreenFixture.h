@@ -7,14 +7,18 @@
 #include "frame/HeadlessPlatform.h"
 #include "media/HeadlessMediaService.h"
 #include "screens/Program.h"
+#include "screens/Unit1.h"
 #include "screens/Unit2.h"
 
-// The program started on the headless back end, as the simulator starts it.
+// The program started on the headless back end, as the simulator starts it,
+// and the game started from the title screen at once.
 class ScreenFixture : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
         application.showMainForm();
+        application.processPending();
+        Form1->start1Click(Form1->start1);
         application.processPending();
     }
     void advance(std::uint64_t ms) { runFor(application, platform, ms); }
