@@ -35,7 +35,7 @@ void AviEncoder::openCodec(const VideoFormat& format)
     codec_->gop_size = format.framesPerSecond; // a keyframe every second keeps damage short
     codec_->max_b_frames = 0;
     codec_->thread_count = 1;
-    codec_->flags |= AV_CODEC_FLAG_BITEXACT | AV_CODEC_FLAG_QSCALE | AV_CODEC_FLAG_4MV;
+    codec_->flags |= AV_CODEC_FLAG_BITEXACT | AV_CODEC_FLAG_QSCALE | AV_CODEC_FLAG_4MV | AV_CODEC_FLAG_AC_PRED;
     codec_->global_quality = FF_QP2LAMBDA * format.quantiser;
     codec_->mb_decision = FF_MB_DECISION_RD;
     codec_->color_range = AVCOL_RANGE_MPEG;
