@@ -111,32 +111,31 @@ void LevelCycle::Victory() {
 
 bool LevelCycle::levelClearedTest() const { return "/" + view_.caught->caption() == view_.target->caption(); }
 
-void LevelCycle::newGameAfterGameOver() {
+// Both new games: the banner reads "Level 1" and the level starts 3000 ms
+// later. Pause, ship, crates and beams are left to the level start.
+void LevelCycle::newGame() {
     view_.finalScore->hide();
-    view_.storyPanel->hide();
     view_.bannerText->setCaption("Level 1");
     view_.levelStart->setEnabled(true);
     state_.Lives = 5;
+    state_.Score = 0;
     state_.Level = 1;
     state_.LevelStep = 0;
     state_.Caught = 0;
+}
+
+void LevelCycle::newGameAfterGameOver() {
+    view_.storyPanel->hide();
     for (TLabel* label : {view_.quit, view_.newGame}) {
         label->hide();
         label->setEnabled(false);
     }
-    state_.Score = 0;
+    newGame();
 }
 
 void LevelCycle::newGameAfterVictory() {
-    view_.finalScore->hide();
     view_.victoryPanel->hide();
     view_.banner->show();
-    view_.bannerText->setCaption("Level 1");
-    view_.levelStart->setEnabled(true);
-    state_.Lives = 5;
-    state_.Score = 0;
-    state_.LevelStep = 0;
-    state_.Level = 1;
     view_.victoryScore->setCaption("");
-    state_.Caught = 0;
+    newGame();
 }

@@ -35,6 +35,7 @@ public:
     void newGameAfterVictory();
 
 private:
+    void newGame();
     void stopLaneMovers();
     void stopDispatchers();
     void applyLevelRow();
