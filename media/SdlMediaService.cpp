@@ -56,18 +56,22 @@ MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std
         return media_error::kNone;
     }
     switch (facts.kind) {
-    case MediaKind::Wave: {
-        Mix_Chunk* chunk = Mix_LoadWAV(fileName.c_str());
-        if (!chunk || nextChannel_ == kChannels) return media_error::kDamagedFile;
-        track = std::make_unique<SdlWaveTrack>(chunk, nextChannel_++);
-        return media_error::kNone;
-    }
+    case MediaKind::Wave: return openWave(fileName, track);
     case MediaKind::Midi: track = openMidi(fileName); return media_error::kNone;
     case MediaKind::Video:
         track = openVideoTrack(fileName, facts.length, steadyMilliseconds);
         return track ? media_error::kNone : media_error::kDamagedFile;
     }
     return media_error::kUnsupportedType;
+}
+
+// Each wave file keeps a mixer channel of its own.
+MediaService::Result SdlMediaService::openWave(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
+    if (nextChannel_ == kChannels) return media_error::kNoSoundDevice;
+    Mix_Chunk* chunk = Mix_LoadWAV(fileName.c_str());
+    if (!chunk) return media_error::kDamagedFile;
+    track = std::make_unique<SdlWaveTrack>(chunk, nextChannel_++);
+    return media_error::kNone;
 }
 
 std::unique_ptr<MediaTrack> SdlMediaService::openMidi(const std::string& fileName) {

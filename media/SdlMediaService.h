@@ -20,6 +20,7 @@ protected:
     Result openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) override;
 
 private:
+    Result openWave(const std::string& fileName, std::unique_ptr<MediaTrack>& track);
     std::unique_ptr<MediaTrack> openMidi(const std::string& fileName);
     void forget(SdlMidiTrack* track);
     static void mixMusic(void* self, std::uint8_t* stream, int bytes);
