@@ -30,9 +30,9 @@ void drawSpike(Raster& raster, const SpikeCrown& crown, float degrees)
     const Vec2 side{-axis.y, axis.x};
     const float span = length(tip - base);
     const Shape blade = Shape::polygon({base + side * crown.halfWidth, tip, base - side * crown.halfWidth});
-    raster.fill(blade, [=, light = crown.light](Vec2 p) {
+    raster.fill(blade, [=, light = crown.light, scale = crown.scale](Vec2 p) {
         // A sharp ridge runs down the middle of the blade.
-        const float across = std::clamp(dot(p - base, side) * 1.5f, -1.0f, 1.0f);
+        const float across = std::clamp(dot(p - base, side) * 1.5f / scale, -1.0f, 1.0f);
         const float facing = dot(side, light) * across;
         const float along = dot(p - base, axis) / span;
         return ramp(kBronze, 0.52f + 0.42f * facing + 0.12f * (1.0f - along));

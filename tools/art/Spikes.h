@@ -13,6 +13,9 @@ struct SpikeCrown {
     Vec2 tipRadii;  // the oval their tips reach
     float halfWidth = 0.0f;
     Vec2 light;     // unit direction the light comes from, on screen
+    // The scale a figure is drawn at: the ridge down each blade stays as sharp
+    // for its size, so a half-size figure has a ridge half as wide.
+    float scale = 1.0f;
 };
 
 // One blade per angle, in degrees round the oval.

@@ -3,6 +3,7 @@
 #include "Easing.h"
 #include "Flatten.h"
 #include "FontLocator.h"
+#include "Light.h"
 #include "MetalLettering.h"
 #include "Noise.h"
 #include "Spikes.h"
@@ -31,8 +32,6 @@ constexpr Vec2 kWordBox{62.0f, 24.0f};
 constexpr float kSpikeHalfWidth = 7.5f;
 constexpr std::array<float, 12> kSpikeAngles{0.0f,   30.0f,  60.0f,  90.0f,  120.0f, 150.0f,
                                              180.0f, 210.0f, 240.0f, 270.0f, 300.0f, 330.0f};
-// Light falls from the upper left.
-constexpr Vec2 kLight{-0.55f, -0.83f};
 
 constexpr Color kSteel[]{hexColor(0x2A2C30), hexColor(0x5E636A), hexColor(0x9EA4AC), hexColor(0xE4E8EE)};
 constexpr Color kStoneDark = hexColor(0x1C1917);
@@ -74,7 +73,7 @@ Color rimShade(const Plate& plate, Vec2 p)
 {
     const Vec2 q = plate.within(p, kPlate);
     const float across = std::clamp((1.0f - length(q)) * kPlate.y / kRimWidth, 0.0f, 1.0f);
-    const float facing = dot(normalized(q), kLight) * (1.0f - 2.0f * across);
+    const float facing = dot(normalized(q), kUpperLeftLight) * (1.0f - 2.0f * across);
     return ramp(kSteel, 0.5f + 0.45f * facing);
 }
 
@@ -84,7 +83,7 @@ Color stoneShade(const Noise& grain, const Plate& plate, Vec2 p)
     const float mottle = grain.fractal(p * 0.11f, 5);
     const float speckle = grain.hash(static_cast<int>(p.x), static_cast<int>(p.y));
     const float tone = smoothstep(0.3f, 0.75f, mottle) * 0.8f + (speckle > 0.93f ? 0.25f : 0.0f);
-    const float dome = 0.85f + 0.3f * dot(plate.within(p, kPlate), kLight);
+    const float dome = 0.85f + 0.3f * dot(plate.within(p, kPlate), kUpperLeftLight);
     return scaled(mix(kStoneDark, kStoneLight, tone), dome);
 }
 
@@ -152,7 +151,7 @@ RgbImage drawButton(const SdlLettering& lettering, int width, int height, bool l
                       {static_cast<float>(width) / kWidth, static_cast<float>(height) / kHeight}};
     Raster raster(width, height);
     const float spikeWidth = kSpikeHalfWidth * (plate.scale.x + plate.scale.y) * 0.5f;
-    drawSpikes(raster, {plate.centre, plate.sized(kPlate * 0.9f), plate.sized(kTips), spikeWidth, kLight},
+    drawSpikes(raster, {plate.centre, plate.sized(kPlate * 0.9f), plate.sized(kTips), spikeWidth, kUpperLeftLight},
                kSpikeAngles);
     drawPlate(raster, plate);
     drawGlass(raster, plate, lit);
