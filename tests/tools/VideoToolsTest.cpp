@@ -312,4 +312,25 @@ TEST(Choreography, TheLastSecondHoldsTheSettledTitleAlone) {
     }
 }
 
+// The shot is aimed past the oval through the spike tips, so the drawn ship must
+// stay inside it, and fill it, or the beam may cross the ship or miss it by far.
+TEST(AlienShip, AtRestItFillsTheOvalThroughItsSpikeTips) {
+    const art::Vec2 centre{30.3f, 20.6f};
+    art::Raster layer(60, 40);
+    video::AlienShip{}.draw(layer, centre, {0.0f, 0.0f});
+    // A pixel's worth of antialiasing past the tips, in units of the oval.
+    const float softEdge = 1.0f + 1.0f / video::AlienShip::kSpikeReach.y;
+    float farthestSolid = 0.0f;
+    for (int y = 0; y < layer.height(); ++y)
+        for (int x = 0; x < layer.width(); ++x) {
+            const float alpha = layer.at(x, y).a;
+            if (alpha <= 0.0f) continue;
+            const float distance = ovalDistance({static_cast<float>(x) + 0.5f, static_cast<float>(y) + 0.5f}, centre);
+            ASSERT_LE(distance, softEdge) << x << ", " << y;
+            if (alpha > 0.5f) farthestSolid = std::max(farthestSolid, distance);
+        }
+    EXPECT_GT(farthestSolid, 0.9f);
+    EXPECT_FLOAT_EQ(layer.at(30, 20).a, 1.0f); // the dome
+}
+
 }  // namespace
