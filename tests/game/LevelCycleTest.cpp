@@ -160,4 +160,18 @@ TEST_F(LevelCycleTest, NewGameFromTheVictoryPanel) {
     EXPECT_EQ(game().Speed, 1);
 }
 
+// Level starts without a cleared level (a resume under the game-over banner
+// with no lives left) run the step ahead of the level; past ten the speed
+// keeps its value and the tenth row is applied again.
+TEST_F(LevelCycleTest, PastTheTenthStepTheLastRowStaysInForce) {
+    game().LevelStep = 10;
+    game().Speed = 10;
+    Form2->LevelCleared();
+    advance(3000);
+    EXPECT_EQ(game().LevelStep, 11);
+    EXPECT_EQ(game().Speed, 10);
+    EXPECT_EQ(caption(Form2->Label42), "/50");
+    EXPECT_EQ(Form2->ridic->interval(), 1300u);
+}
+
 }  // namespace
