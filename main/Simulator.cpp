@@ -81,11 +81,11 @@ int Simulator::run(std::istream& script) {
             first = false;
             continue;
         }
-        if (first && !start()) return 1;
         first = false;
+        if (!application_ && !start()) return 1;
         if (!execute(words)) break;
     }
-    if (first && !start()) return 1;
+    if (!application_ && !start()) return 1;
     if (application_->terminated()) out_ << "exit=0" << std::endl;
     return failed_ ? 2 : 0;
 }

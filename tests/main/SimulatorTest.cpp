@@ -59,6 +59,13 @@ TEST(Simulator, PrintsThePlayersOnTheVirtualClock) {
     EXPECT_EQ(run.err, "");
 }
 
+TEST(Simulator, ASeedFirstSetsTheClockOfDayTheGameSeedsFrom) {
+    SimRun run = simulate("seed 41000000\nprint RandomSeed time\n");
+    EXPECT_EQ(run.out, "RandomSeed=41000000\ntime=0\n");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(simulate("seed 7\n").status, 0);  // a script of just the seed still runs the program
+}
+
 TEST(Simulator, WaitsAdvanceTheVirtualClock) {
     SimRun run = simulate("wait 2999\nwait 1\nprint time\n");
     EXPECT_EQ(run.out, "time=3000\n");
