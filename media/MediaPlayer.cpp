@@ -1,5 +1,7 @@
 #include "media/MediaPlayer.h"
 
+#include "frame/Application.h"
+
 TMediaPlayer::TMediaPlayer(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {
     setTabStop(true);
 }
@@ -35,19 +37,28 @@ void TMediaPlayer::Play() {
     MediaService& service = mediaService();
     if (autoRewind_ && service.position(device_) == service.length(device_)) service.seekToStart(device_);
     error_ = service.play(device_);
+    TForm* screen = form();
+    watch_.played(error_ != 0, screen ? &screen->application() : nullptr);
 }
 
 void TMediaPlayer::Stop() {
     requireOpen();
     ++stops_;
     error_ = mediaService().stop(device_);
+    watch_.stopped();
 }
 
 void TMediaPlayer::Close() {
     if (!isOpen()) return;
+    watch_.cancel();
     mediaService().close(device_);
     device_ = 0;
     hasVideo_ = false;
+}
+
+void TMediaPlayer::notify(TMPNotifyValues how) {
+    notifyValue_ = how;
+    if (OnNotify) OnNotify(this);
 }
 
 bool TMediaPlayer::playing() const { return isOpen() && mediaService().playing(device_); }

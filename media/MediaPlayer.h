@@ -4,6 +4,7 @@
 #include "frame/Exception.h"
 #include "frame/WinControl.h"
 #include "media/MediaService.h"
+#include "media/PlayWatch.h"
 
 // Raised when a media file cannot be opened, or a request finds no device.
 class EMCIDeviceError : public Exception {
@@ -43,11 +44,18 @@ public:
     bool playing() const;
     std::uint64_t position() const;
     std::uint64_t length() const;
+    // How the last play request that has ended came to its end.
+    TMPNotifyValues notifyValue() const { return notifyValue_; }
+
+    // Runs when a play request has ended, as notifyValue() tells.
+    TNotifyEvent OnNotify;
 
     void loaded() override;
 
 private:
     void requireOpen() const;
+    void notify(TMPNotifyValues how);
+    std::uint64_t remaining() const { return playing() ? length() - position() : 0; }
 
     std::string fileName_;
     bool autoOpen_ = false;
@@ -58,4 +66,6 @@ private:
     MediaService::Result error_ = 0;
     int plays_ = 0;
     int stops_ = 0;
+    TMPNotifyValues notifyValue_ = TMPNotifyValues::nvSuccessful;
+    PlayWatch watch_{[this](TMPNotifyValues how) { notify(how); }, [this] { return remaining(); }};
 };

@@ -109,6 +109,7 @@ TEST_F(PlayerCalls, PlaySeeksToTheStartOnlyWhenPlayedOutAndNeverRaises) {
     service.playResult = 3;
     player.Play();
     EXPECT_EQ(player.error(), 3u);
+    EXPECT_EQ(player.notifyValue(), TMPNotifyValues::nvFailure);
     EXPECT_EQ(service.calls, (std::vector<std::string>{"open ", "play", "seek", "play"}));
     EXPECT_EQ(player.plays(), 2);
 }
