@@ -128,4 +128,24 @@ TEST(Simulator, AFailedStartReportsAndExitsWithOne) {
     EXPECT_NE(run.err.find("Application Error"), std::string::npos);
 }
 
+// Recorded games: each script in tests/main/replays must print exactly what
+// it printed when it was recorded, so any change to the rules' behaviour
+// shows up here.
+TEST(Replays, EachRecordedGamePlaysOutTheSame) {
+    int scripts = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("tests/main/replays")) {
+        if (entry.path().extension() != ".sim") continue;
+        SCOPED_TRACE(entry.path().string());
+        std::ifstream script(entry.path());
+        std::ifstream recorded(std::filesystem::path(entry.path()).replace_extension(".out"));
+        std::ostringstream out, err, expected;
+        expected << recorded.rdbuf();
+        Simulator simulator("orbitrove-sim", out, err);
+        EXPECT_EQ(simulator.run(script), 0) << err.str();
+        EXPECT_EQ(out.str(), expected.str());
+        ++scripts;
+    }
+    EXPECT_GE(scripts, 2);
+}
+
 }  // namespace
