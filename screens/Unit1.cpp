@@ -8,13 +8,8 @@ TForm1* Form1 = nullptr;
 
 namespace {
 const TFont kScreenFont{"MS Sans Serif", 11, false, clWindowText};
-const ImageLook kSprite{.picture = nullptr, .autoSize = true, .transparent = true};
-
-ImageLook sprite(const char* picture) {
-    ImageLook look = kSprite;
-    look.picture = picture;
-    return look;
-}
+// A picture at its own size, black see-through.
+ImageLook sprite(const char* picture) { return {.picture = picture, .autoSize = true, .transparent = true}; }
 }  // namespace
 
 TForm1::TForm1(TApplication& application) : TForm(application, "Form1") {}
