@@ -57,7 +57,7 @@ MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std
     }
     switch (facts.kind) {
     case MediaKind::Wave: return openWave(fileName, track);
-    case MediaKind::Midi: track = openMidi(fileName); return media_error::kNone;
+    case MediaKind::Midi: track = openMidi(fileName, facts.length); return media_error::kNone;
     case MediaKind::Video:
         track = openVideoTrack(fileName, facts.length, steadyMilliseconds);
         return track ? media_error::kNone : media_error::kDamagedFile;
@@ -74,10 +74,13 @@ MediaService::Result SdlMediaService::openWave(const std::string& fileName, std:
     return media_error::kNone;
 }
 
-std::unique_ptr<MediaTrack> SdlMediaService::openMidi(const std::string& fileName) {
+// The probe has measured the piece already; it ends after as many frames at
+// the device's rate.
+std::unique_ptr<MediaTrack> SdlMediaService::openMidi(const std::string& fileName, std::uint64_t length) {
     auto sequence = std::make_unique<MidiSequence>(fileName, sampleRate_, soundFont());
-    auto track = std::make_unique<SdlMidiTrack>(std::move(sequence), MidiSequence::lengthInFrames(fileName, sampleRate_),
-                                                sampleRate_, mutex_, [this](SdlMidiTrack* closing) { forget(closing); });
+    std::uint64_t frames = length * static_cast<std::uint64_t>(sampleRate_) / 1000;
+    auto track = std::make_unique<SdlMidiTrack>(std::move(sequence), frames, sampleRate_, mutex_,
+                                                [this](SdlMidiTrack* closing) { forget(closing); });
     std::lock_guard guard(mutex_);
     midi_.push_back(track.get());
     return track;

@@ -21,7 +21,7 @@ protected:
 
 private:
     Result openWave(const std::string& fileName, std::unique_ptr<MediaTrack>& track);
-    std::unique_ptr<MediaTrack> openMidi(const std::string& fileName);
+    std::unique_ptr<MediaTrack> openMidi(const std::string& fileName, std::uint64_t length);
     void forget(SdlMidiTrack* track);
     static void mixMusic(void* self, std::uint8_t* stream, int bytes);
 
