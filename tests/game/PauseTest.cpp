@@ -80,35 +80,22 @@ TEST_F(PauseTest, LanesFrozenByAClearedLevelRunOnAfterAPauseAndResume) {
 // the first banner stand still, beams fly; the level start then returns the
 // crates and their movers carry them on at the level's speed.
 TEST(FirstBannerPause, CratesStandStillUntilTheLevelStartsWhileBeamsFly) {
-    HeadlessPlatform platform;
-    HeadlessMediaService media([&platform] { return platform.now(); });
-    TApplication application(platform, "orbitrove");
-    ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
-    application.showMainForm();
+    HeadlessProgram program;
+    ASSERT_TRUE(program.start());
+    program.application.showMainForm();
     Form1->start1Click(Form1->start1);
-    auto clickPause = [&] {
-        Point at = Form2->Image4->screenOffset();
-        for (auto type : {InputEvent::Type::MouseDown, InputEvent::Type::MouseUp}) {
-            InputEvent event;
-            event.type = type;
-            event.pos = {at.x + 5, at.y + 5};
-            event.window = Form2->window().id();
-            platform.post(event);
-            application.processPending();
-        }
-    };
-    clickPause();
-    clickPause();  // the resume starts both dispatchers under the banner
+    program.click(*Form2->Image4);
+    program.click(*Form2->Image4);  // the resume starts both dispatchers under the banner
     EXPECT_TRUE(Form2->ridic->enabled());
     Form2->Timer4->setEnabled(true);
     Form2->Timer10->setEnabled(true);
-    runFor(application, platform, 1000);
+    program.advance(1000);
     EXPECT_EQ(Form2->bedna4->left(), 551);
     EXPECT_LT(Form2->Shape2->left(), 504);
-    runFor(application, platform, 2000);  // the level start, 3000 ms after the resume
+    program.advance(2000);  // the level start, 3000 ms after the resume
     EXPECT_EQ(Form2->Game.Speed, 1);
     EXPECT_TRUE(Form2->Timer4->enabled());
-    runFor(application, platform, 50);
+    program.advance(50);
     EXPECT_EQ(Form2->bedna4->left(), 551);
 }
 

@@ -141,10 +141,8 @@ TEST_F(LayoutTest, TheBannerReadsLevelOneAndItsEndLabelsWaitHiddenAndDisabled) {
 
 // As loaded, before the screen is first shown (showing starts the level timer).
 TEST(LoadedTimers, InCreationOrderWithTheirIntervals) {
-    HeadlessPlatform platform;
-    HeadlessMediaService media([&platform] { return platform.now(); });
-    TApplication application(platform, "orbitrove");
-    ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
+    HeadlessProgram program;
+    ASSERT_TRUE(program.start());
     const std::pair<const char*, std::uint32_t> expected[] = {
         {"Timer1", 50}, {"Timer2", 50},  {"Timer3", 50},  {"Timer4", 50},   {"Timer5", 50},   {"Timer6", 50},
         {"Timer7", 60}, {"Timer8", 50},  {"ridic", 3000}, {"Timer9", 20},   {"Timer10", 20},  {"Timer11", 20},

@@ -68,11 +68,9 @@ protected:
 };
 
 TEST_P(MissingMedia, StopsTheStartWithTheDeviceError) {
-    HeadlessPlatform platform;
-    HeadlessMediaService media([&platform] { return platform.now(); });
-    TApplication application(platform, "orbitrove");
+    HeadlessProgram program;
     std::ostringstream errors;
-    EXPECT_FALSE(startProgram(application, media, "orbitrove", errors));
+    EXPECT_FALSE(program.start(errors));
     EXPECT_NE(errors.str().find("Application Error: Exception EMCIDeviceError in module orbitrove"), std::string::npos);
     EXPECT_NE(errors.str().find("cannot be found"), std::string::npos);
 }

@@ -29,10 +29,9 @@ InputEvent randomEvent(std::mt19937& random) {
 }
 
 TEST_P(RandomInputTest, NothingBreaksAndTheFocusStaysOnShowingControls) {
-    HeadlessPlatform platform;
-    HeadlessMediaService media([&platform] { return platform.now(); });
-    TApplication application(platform, "orbitrove");
-    ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
+    HeadlessProgram program;
+    ASSERT_TRUE(program.start());
+    TApplication& application = program.application;
     application.showMainForm();
     if (GetParam() % 2 == 0) Form1->start1Click(Form1->start1);
     std::mt19937 random(GetParam());
@@ -45,8 +44,8 @@ TEST_P(RandomInputTest, NothingBreaksAndTheFocusStaysOnShowingControls) {
         if (random() % 50 == 0) Form2->Panel7->setVisible(!Form2->Panel7->visible());
         if (random() % 50 == 0) Form2->Panel8->setVisible(!Form2->Panel8->visible());
         event.window = application.activeForm()->window().id();
-        platform.post(event);
-        runFor(application, platform, random() % 40);
+        program.platform.post(event);
+        program.advance(random() % 40);
         for (TForm* form : {static_cast<TForm*>(Form1), static_cast<TForm*>(Form2)}) {
             TWinControl* focus = form->activeControl();
             ASSERT_TRUE(focus == nullptr || focus->showing()) << focus->name() << " at event " << i;

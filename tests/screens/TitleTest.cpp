@@ -1,36 +1,27 @@
-#include "ScreenFixture.h"
+#include <gtest/gtest.h>
+
+#include "HeadlessProgram.h"
 
 namespace {
 
 // The program as started, on its title screen.
-class TitleTest : public testing::Test {
+class TitleTest : public testing::Test, protected HeadlessProgram {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(startProgram(application, media, "orbitrove", std::cerr));
+        ASSERT_TRUE(start());
         application.showMainForm();
         application.processPending();
     }
-    void advance(std::uint64_t ms) { runFor(application, platform, ms); }
     void pointer(InputEvent::Type type, Point at) {
         InputEvent event;
         event.type = type;
         event.pos = at;
-        event.window = Form1->window().id();
-        platform.post(event);
-        application.processPending();
+        send(event, *Form1);
     }
     void clickAt(Point at) {
         pointer(InputEvent::Type::MouseDown, at);
         pointer(InputEvent::Type::MouseUp, at);
     }
-    static Point centre(const TControl& control) {
-        Point offset = control.screenOffset();
-        return {offset.x + control.width() / 2, offset.y + control.height() / 2};
-    }
-
-    HeadlessPlatform platform;
-    HeadlessMediaService media{[this] { return platform.now(); }};
-    TApplication application{platform, "orbitrove"};
 };
 
 TEST_F(TitleTest, TheTitleScreenIsTheMainWindowAndTheGameScreenWaitsHidden) {
@@ -68,7 +59,7 @@ TEST_F(TitleTest, TheIntroPlaysMusicAndVideoAndEndsAfterEightSecondsWithTheMusic
 
 TEST_F(TitleTest, SkippingStopsTheMusicButNotTheVideoAndTheTimerNeverFires) {
     advance(7990);
-    clickAt(centre(*Form1->Label1));
+    click(*Form1->Label1);
     EXPECT_FALSE(Form1->Panel1->visible());
     EXPECT_FALSE(Form1->MediaPlayer1->playing());
     EXPECT_EQ(Form1->MediaPlayer1->stops(), 1);
@@ -80,10 +71,10 @@ TEST_F(TitleTest, SkippingStopsTheMusicButNotTheVideoAndTheTimerNeverFires) {
 }
 
 TEST_F(TitleTest, ExitCannotBeReachedDuringTheIntroButEndsTheProgramAfterIt) {
-    clickAt(centre(*Form1->exit));
+    click(*Form1->exit);
     EXPECT_FALSE(application.terminated());
     advance(8000);
-    clickAt(centre(*Form1->exit));
+    click(*Form1->exit);
     EXPECT_TRUE(application.terminated());
 }
 

@@ -1,0 +1,40 @@
+#pragma once
+#include <iostream>
+
+#include "frame/Application.h"
+#include "frame/HeadlessPlatform.h"
+#include "media/HeadlessMediaService.h"
+#include "screens/Program.h"
+#include "screens/Unit1.h"
+#include "screens/Unit2.h"
+
+// The whole program on the headless back end, as the simulator runs it, with
+// the input a test sends it.
+struct HeadlessProgram {
+    bool start(std::ostream& errors = std::cerr) { return startProgram(application, media, "orbitrove", errors); }
+    void advance(std::uint64_t ms) { runFor(application, platform, ms); }
+    void send(InputEvent event, TForm& form) {
+        event.window = form.window().id();
+        platform.post(event);
+        application.processPending();
+    }
+    void click(TControl& control) {
+        Point offset = control.screenOffset();
+        InputEvent event;
+        event.pos = {offset.x + control.width() / 2, offset.y + control.height() / 2};
+        event.type = InputEvent::Type::MouseDown;
+        send(event, *control.form());
+        event.type = InputEvent::Type::MouseUp;
+        send(event, *control.form());
+    }
+    void key(std::uint16_t code) {
+        InputEvent event;
+        event.type = InputEvent::Type::KeyDown;
+        event.key = code;
+        send(event, *application.activeForm());
+    }
+
+    HeadlessPlatform platform;
+    HeadlessMediaService media{[this] { return platform.now(); }};
+    TApplication application{platform, "orbitrove"};
+};
