@@ -11,8 +11,8 @@ namespace {
 
 // The game's intervals in milliseconds; the 20 ms timers move shots, the
 // others move ships.
-constexpr std::array<std::uint32_t, 16> kIntervals{
-    20, 20, 20, 20, 50, 50, 50, 50, 50, 50, 50, 60, 3000, 2000, 3000, 245000};
+constexpr std::array<std::uint32_t, 16> kIntervals{20, 20, 20, 20, 50,   50,   50,   50,
+                                                   50, 50, 50, 60, 3000, 2000, 3000, 245000};
 constexpr std::uint32_t kLongestShotInterval = 20;
 constexpr Size kClient{632, 446};
 constexpr Size kShot{15, 2};

@@ -14,8 +14,7 @@ double seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static
 
 Measurement::Measurement(TApplication& application, CountingPlatform& platform, Clock clock, std::int64_t startNs,
                          std::int64_t lengthNs)
-    : application_(application), platform_(platform), clock_(std::move(clock)), startNs_(startNs),
-      lengthNs_(lengthNs) {
+    : application_(application), platform_(platform), clock_(std::move(clock)), startNs_(startNs), lengthNs_(lengthNs) {
     // Room for 45 s of the game's load, so that recording a tick does not
     // reallocate while measuring.
     lateness_.reserve(16384);

@@ -44,7 +44,8 @@ std::string cell(const Row& row, const Figures& figures) {
 
 void printReport(std::ostream& out, const Figures& frame, const Figures& polling) {
     out << std::left << std::setw(38) << "" << std::right << std::setw(14) << "frame loop" << std::setw(15)
-        << "polling loop" << "   target\n";
+        << "polling loop"
+        << "   target\n";
     for (const Row& row : kRows) {
         out << std::left << std::setw(38) << row.label << std::right << std::setw(14) << cell(row, frame)
             << std::setw(15) << cell(row, polling) << "   " << row.target << '\n';

@@ -192,8 +192,7 @@ void TApplication::release(TForm& form) {
 }
 
 void TApplication::freeReleased() {
-    for (TForm* form : released_)
-        std::erase_if(forms_, [&](auto& f) { return f.get() == form; });
+    for (TForm* form : released_) std::erase_if(forms_, [&](auto& f) { return f.get() == form; });
     released_.clear();
 }
 

@@ -1,7 +1,9 @@
 #include "frame/Canvas.h"
 
 Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, 0),
+    : width_(width),
+      height_(height),
+      pixels_(static_cast<std::size_t>(width) * height, 0),
       clip_{0, 0, width, height} {}
 
 void Canvas::fillRect(const Rect& r, Rgb color) {

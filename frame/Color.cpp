@@ -2,9 +2,7 @@
 
 namespace {
 
-constexpr Rgb swapRedBlue(std::uint32_t v) {
-    return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
-}
+constexpr Rgb swapRedBlue(std::uint32_t v) { return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF); }
 
 Rgb systemRgb(TColor color) {
     switch (color) {

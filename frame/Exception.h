@@ -7,8 +7,7 @@
 class Exception : public std::runtime_error {
 public:
     Exception(std::string className, const std::string& message)
-        : std::runtime_error(message), className_(std::move(className)),
-          address_(__builtin_return_address(0)) {}
+        : std::runtime_error(message), className_(std::move(className)), address_(__builtin_return_address(0)) {}
 
     const std::string& className() const { return className_; }
     // Where in the code the error was raised, for the start-up report.

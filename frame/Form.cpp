@@ -109,7 +109,9 @@ void TForm::invalidateChild(const Rect& rect) {
         }
     }
     if (dirty_.size() < kMostDirtyRects) dirty_.push_back(r);
-    else dirty_.front() = std::accumulate(dirty_.begin(), dirty_.end(), r, [](Rect a, const Rect& b) { return a.united(b); });
+    else
+        dirty_.front() =
+            std::accumulate(dirty_.begin(), dirty_.end(), r, [](Rect a, const Rect& b) { return a.united(b); });
 }
 
 void TForm::paintPending() {

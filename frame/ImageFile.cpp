@@ -18,9 +18,9 @@ bool endsWith(const std::string& text, const std::string& suffix) {
 }
 
 bool saveBmp(const Canvas& canvas, const std::string& path) {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
-        const_cast<Rgb*>(canvas.pixels().data()), canvas.width(), canvas.height(), 32, canvas.width() * 4,
-        SDL_PIXELFORMAT_RGB888);
+    SDL_Surface* surface =
+        SDL_CreateRGBSurfaceWithFormatFrom(const_cast<Rgb*>(canvas.pixels().data()), canvas.width(), canvas.height(),
+                                           32, canvas.width() * 4, SDL_PIXELFORMAT_RGB888);
     if (!surface) return false;
     bool ok = SDL_SaveBMP(surface, path.c_str()) == 0;
     SDL_FreeSurface(surface);
@@ -62,7 +62,8 @@ bool savePng(const Canvas& canvas, const std::string& path) {
     auto frame = rgbFrame(canvas);
     std::unique_ptr<AVPacket, CodecFree> packet(av_packet_alloc());
     if (!frame || avcodec_open2(context.get(), codec, nullptr) < 0) return false;
-    if (avcodec_send_frame(context.get(), frame.get()) < 0 || avcodec_send_frame(context.get(), nullptr) < 0) return false;
+    if (avcodec_send_frame(context.get(), frame.get()) < 0 || avcodec_send_frame(context.get(), nullptr) < 0)
+        return false;
     if (avcodec_receive_packet(context.get(), packet.get()) < 0) return false;
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;

@@ -19,9 +19,9 @@ struct TShiftState {
 
 // Virtual key codes as the handlers see them.
 namespace vk {
-constexpr std::uint16_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18,
-                        Escape = 27, Space = 32, Prior = 33, Next = 34, End = 35, Home = 36,
-                        Left = 37, Up = 38, Right = 39, Down = 40, Delete = 46;
+constexpr std::uint16_t Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27, Space = 32,
+                        Prior = 33, Next = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40,
+                        Delete = 46;
 }
 
 enum class TCursor { crDefault, crHandPoint };
@@ -36,6 +36,6 @@ struct InputEvent {
     TShiftState shift;
     Point pos;
     TMouseButton button = TMouseButton::mbLeft;
-    int wheel = 0;      // notches, positive away from the user
-    std::string text;   // typed characters, UTF-8
+    int wheel = 0;     // notches, positive away from the user
+    std::string text;  // typed characters, UTF-8
 };

@@ -68,8 +68,7 @@ private:
 
     static std::unique_ptr<TTF_Font, TtfCloser> open(const TFont& font) {
         FaceFile face = findFace(font.name, font.bold);
-        TTF_Font* ttf = face.path.empty() ? nullptr
-                                          : TTF_OpenFontIndex(face.path.c_str(), font.height, face.index);
+        TTF_Font* ttf = face.path.empty() ? nullptr : TTF_OpenFontIndex(face.path.c_str(), font.height, face.index);
         if (!ttf) throw Exception("EFontError", "Cannot open font \"" + font.name + "\"");
         TTF_SetFontHinting(ttf, TTF_HINTING_LIGHT);
         if (face.needsSyntheticBold) TTF_SetFontStyle(ttf, TTF_STYLE_BOLD);
@@ -99,7 +98,8 @@ int TFont::lineHeight() const { return TTF_FontHeight(FontCache::instance().get(
 
 void TFont::draw(Canvas& canvas, const std::string& text, int x, int y, Rgb color) const {
     if (text.empty()) return;
-    SDL_Surface* rendered = TTF_RenderUTF8_Blended(FontCache::instance().get(*this), text.c_str(), {255, 255, 255, 255});
+    SDL_Surface* rendered =
+        TTF_RenderUTF8_Blended(FontCache::instance().get(*this), text.c_str(), {255, 255, 255, 255});
     if (!rendered) return;
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(rendered);

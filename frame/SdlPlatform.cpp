@@ -91,7 +91,9 @@ bool translate(const SDL_Event& e, InputEvent& out) {
         out = eventFor(Type::Text, e.text.windowID, shift);
         out.text = e.text.text;
         return true;
-    case SDL_MOUSEMOTION: out = eventFor(Type::MouseMove, e.motion.windowID, shift, {e.motion.x, e.motion.y}); return true;
+    case SDL_MOUSEMOTION:
+        out = eventFor(Type::MouseMove, e.motion.windowID, shift, {e.motion.x, e.motion.y});
+        return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         out = eventFor(e.type == SDL_MOUSEBUTTONDOWN ? Type::MouseDown : Type::MouseUp, e.button.windowID, shift,

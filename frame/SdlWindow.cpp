@@ -7,8 +7,8 @@ SdlWindow::SdlWindow(Size size, WindowKind kind, std::function<void(SdlWindow*)>
     : onDestroy_(std::move(onDestroy)) {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
-    window_ = SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width, size.height,
-                               flags);
+    window_ =
+        SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width, size.height, flags);
     if (!window_) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
 }
 

@@ -53,8 +53,8 @@ Simulator::Simulator(std::string executablePath, std::ostream& out, std::ostream
 void Simulator::addGameValues() {
     using Field = std::int32_t GameState::*;
     const std::pair<const char*, Field> numbers[] = {
-        {"Lives", &GameState::Lives}, {"Score", &GameState::Score},         {"CrateValue", &GameState::CrateValue},
-        {"Level", &GameState::Level}, {"LevelStep", &GameState::LevelStep}, {"Speed", &GameState::Speed},
+        {"Lives", &GameState::Lives},  {"Score", &GameState::Score},         {"CrateValue", &GameState::CrateValue},
+        {"Level", &GameState::Level},  {"LevelStep", &GameState::LevelStep}, {"Speed", &GameState::Speed},
         {"Caught", &GameState::Caught}};
     for (auto [name, field] : numbers) values_[name] = [field] { return std::to_string(Form2->Game.*field); };
     values_["Paused"] = [] { return boolean(Form2->Game.Paused); };
@@ -166,8 +166,8 @@ void Simulator::pointer(const Words& words) {
     InputEvent event;
     event.pos = at;
     const std::string& command = words[0];
-    std::vector<Type> types = command == "move"    ? std::vector{Type::MouseMove}
-                              : command == "press" ? std::vector{Type::MouseDown}
+    std::vector<Type> types = command == "move"      ? std::vector{Type::MouseMove}
+                              : command == "press"   ? std::vector{Type::MouseDown}
                               : command == "release" ? std::vector{Type::MouseUp}
                                                      : std::vector{Type::MouseDown, Type::MouseUp};
     for (Type type : types) {

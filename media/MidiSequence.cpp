@@ -69,7 +69,6 @@ bool MidiSequence::isMidiFile(const std::string& fileName) { return fluid_is_mid
 std::uint64_t MidiSequence::lengthInFrames(const std::string& fileName, int sampleRate) {
     MidiSequence silent(fileName, sampleRate, {});
     std::int16_t scratch[2 * kBlock * 64];
-    while (silent.render(scratch, kBlock * 64) > 0) {
-    }
+    while (silent.render(scratch, kBlock * 64) > 0) {}
     return silent.framesRendered();
 }

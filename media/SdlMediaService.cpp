@@ -94,6 +94,5 @@ void SdlMediaService::forget(SdlMidiTrack* track) {
 void SdlMediaService::mixMusic(void* self, std::uint8_t* stream, int bytes) {
     auto& service = *static_cast<SdlMediaService*>(self);
     std::lock_guard guard(service.mutex_);
-    for (SdlMidiTrack* track : service.midi_)
-        track->mixInto(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
+    for (SdlMidiTrack* track : service.midi_) track->mixInto(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
 }

@@ -7,7 +7,10 @@
 
 SdlMidiTrack::SdlMidiTrack(std::unique_ptr<MidiSequence> sequence, std::uint64_t lengthFrames, int sampleRate,
                            std::mutex& lock, std::function<void(SdlMidiTrack*)> onClose)
-    : sequence_(std::move(sequence)), lengthFrames_(lengthFrames), sampleRate_(sampleRate), lock_(lock),
+    : sequence_(std::move(sequence)),
+      lengthFrames_(lengthFrames),
+      sampleRate_(sampleRate),
+      lock_(lock),
       onClose_(std::move(onClose)) {}
 
 SdlMidiTrack::~SdlMidiTrack() { onClose_(this); }
@@ -16,9 +19,7 @@ std::uint64_t SdlMidiTrack::length() const { return framesToMilliseconds(lengthF
 
 // The piece ends at its measured length, which cuts only a fading tail, so
 // that a played-out piece stands exactly at its length.
-bool SdlMidiTrack::ended() const {
-    return sequence_->finished() || sequence_->framesRendered() >= lengthFrames_;
-}
+bool SdlMidiTrack::ended() const { return sequence_->finished() || sequence_->framesRendered() >= lengthFrames_; }
 
 std::uint64_t SdlMidiTrack::position() {
     std::lock_guard guard(lock_);

@@ -10,8 +10,8 @@
 // frames, the UI thread plays, stops and rewinds it, both under one lock.
 class SdlMidiTrack : public MediaTrack {
 public:
-    SdlMidiTrack(std::unique_ptr<MidiSequence> sequence, std::uint64_t lengthFrames, int sampleRate,
-                 std::mutex& lock, std::function<void(SdlMidiTrack*)> onClose);
+    SdlMidiTrack(std::unique_ptr<MidiSequence> sequence, std::uint64_t lengthFrames, int sampleRate, std::mutex& lock,
+                 std::function<void(SdlMidiTrack*)> onClose);
     ~SdlMidiTrack() override;
 
     std::uint64_t length() const override;

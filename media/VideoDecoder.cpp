@@ -27,7 +27,8 @@ VideoDecoder::VideoDecoder(const std::string& fileName) {
         release();
         throw std::runtime_error("cannot decode " + fileName);
     }
-    picture_ = {codec_->width, codec_->height, std::vector<Rgb>(static_cast<std::size_t>(codec_->width) * codec_->height)};
+    picture_ = {codec_->width, codec_->height,
+                std::vector<Rgb>(static_cast<std::size_t>(codec_->width) * codec_->height)};
     rgb_ = av_frame_alloc();
     rgb_->format = AV_PIX_FMT_BGR0;
     rgb_->width = codec_->width;
@@ -75,9 +76,9 @@ bool VideoDecoder::decodeNext() {
 // The scaler writes whole vector blocks past a row's end, so it fills a
 // padded frame of its own and the picture takes the rows from there.
 void VideoDecoder::convert() {
-    scaler_ = sws_getCachedContext(scaler_, frame_->width, frame_->height, static_cast<AVPixelFormat>(frame_->format),
-                                   picture_.width, picture_.height, AV_PIX_FMT_BGR0, SWS_POINT, nullptr, nullptr,
-                                   nullptr);
+    scaler_ =
+        sws_getCachedContext(scaler_, frame_->width, frame_->height, static_cast<AVPixelFormat>(frame_->format),
+                             picture_.width, picture_.height, AV_PIX_FMT_BGR0, SWS_POINT, nullptr, nullptr, nullptr);
     sws_scale(scaler_, frame_->data, frame_->linesize, 0, frame_->height, rgb_->data, rgb_->linesize);
     for (int y = 0; y < picture_.height; ++y) {
         const auto* row = reinterpret_cast<const std::uint8_t*>(rgb_->data[0] + y * rgb_->linesize[0]);

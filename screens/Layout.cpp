@@ -71,8 +71,8 @@ void LayoutBuilder::setUpButton(TButton& button, const ButtonLook& look) {
     button.setModalResult(look.modalResult);
 }
 
-void LayoutBuilder::button(TButton*& field, const char* name, TWinControl* parent, Rect bounds,
-                           const ButtonLook& look, const Common& common) {
+void LayoutBuilder::button(TButton*& field, const char* name, TWinControl* parent, Rect bounds, const ButtonLook& look,
+                           const Common& common) {
     setUpButton(place(field, name, parent, bounds, common), look);
 }
 
@@ -97,8 +97,8 @@ void LayoutBuilder::memo(TMemo*& field, const char* name, TWinControl* parent, R
     memo.setLines(std::move(lines));
 }
 
-void LayoutBuilder::listBox(TListBox*& field, const char* name, TWinControl* parent, Rect bounds,
-                            const TextLook& look, std::vector<std::string> items) {
+void LayoutBuilder::listBox(TListBox*& field, const char* name, TWinControl* parent, Rect bounds, const TextLook& look,
+                            std::vector<std::string> items) {
     TListBox& list = place(field, name, parent, bounds, {});
     setUpText(list, look);
     list.setItems(std::move(items));

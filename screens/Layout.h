@@ -18,12 +18,12 @@
 struct Common {
     bool hidden = false;
     bool disabled = false;
-    bool hand = false;               // pointing-hand cursor
-    const char* hint = nullptr;      // shown as a tool-tip
+    bool hand = false;           // pointing-hand cursor
+    const char* hint = nullptr;  // shown as a tool-tip
 };
 
 struct ImageLook {
-    const char* picture;             // file under data/
+    const char* picture;  // file under data/
     bool autoSize = false;
     bool transparent = false;
     bool stretch = false;
@@ -62,7 +62,7 @@ struct ButtonLook {
 };
 
 struct PlayerLook {
-    const char* fileName;            // path from the current folder
+    const char* fileName;  // path from the current folder
     int tabOrder = 0;
     TWinControl* display = nullptr;  // where a video is drawn; none: itself
 };
@@ -97,8 +97,8 @@ public:
     void listBox(TListBox*& field, const char* name, TWinControl* parent, Rect bounds, const TextLook& look,
                  std::vector<std::string> items);
     // A hidden player that opens its file once the screen is loaded.
-    void mediaPlayer(TMediaPlayer*& field, const char* name, TWinControl* parent, Rect bounds,
-                     const PlayerLook& look, const Common& common);
+    void mediaPlayer(TMediaPlayer*& field, const char* name, TWinControl* parent, Rect bounds, const PlayerLook& look,
+                     const Common& common);
     void timer(TTimer*& field, const char* name, std::uint32_t interval, bool enabled);
 
     // The picture of a data file, loaded once per screen.

@@ -41,8 +41,10 @@ void TForm1::createIntro(LayoutBuilder& b) {
     b.panel(Panel1, "Panel1", this, {0, 0, 633, 457},
             {.outer = TBevelCut::bvNone, .color = clBlack, .caption = "Panel1", .tabOrder = 0});
     b.label(Label1, "Label1", Panel1, {288, 430, 45, 13},
-            {.caption = "Přeskočit", .font = {"MS Sans Serif", 11, false, clBackground},
-             .alignment = TAlignment::taCenter, .color = clBlack},
+            {.caption = "Přeskočit",
+             .font = {"MS Sans Serif", 11, false, clBackground},
+             .alignment = TAlignment::taCenter,
+             .color = clBlack},
             {.hand = true});
     b.panel(Panel2, "Panel2", Panel1, {224, 184, 185, 113},
             {.outer = TBevelCut::bvNone, .color = clBlack, .caption = "Panel2", .tabOrder = 0});
@@ -56,7 +58,9 @@ void TForm1::connectHandlers() {
     OnCreate = [this](TComponent* sender) { FormCreate(sender); };
     Timer1->setOnTimer([this](TComponent* sender) { Timer1Timer(sender); });
     Label1->OnClick = [this](TComponent* sender) { Label1Click(sender); };
-    start->OnMouseMove = [this](TComponent* sender, TShiftState shift, int x, int y) { startMouseMove(sender, shift, x, y); };
+    start->OnMouseMove = [this](TComponent* sender, TShiftState shift, int x, int y) {
+        startMouseMove(sender, shift, x, y);
+    };
     Image1->OnMouseMove = [this](TComponent* sender, TShiftState shift, int x, int y) {
         Image1MouseMove(sender, shift, x, y);
     };

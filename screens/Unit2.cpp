@@ -58,7 +58,8 @@ void TForm2::createPlayField(LayoutBuilder& b) {
     b.image(bedna6, "bedna6", this, {551, 293, 49, 33}, crate);
     b.image(bedna7, "bedna7", this, {551, 323, 49, 33}, crate);
     b.image(bedna8, "bedna8", this, {551, 356, 49, 33}, crate);
-    b.image(Image2, "Image2", this, {424, 0, 211, 421}, {.picture = "station.bmp", .autoSize = true, .transparent = true});
+    b.image(Image2, "Image2", this, {424, 0, 211, 421},
+            {.picture = "station.bmp", .autoSize = true, .transparent = true});
     b.shape(shape1, "shape1", this, {488, 11, 15, 2}, kBeamFill, kBeamPen);
     b.shape(Shape2, "Shape2", this, {504, 146, 15, 2}, kBeamFill, kBeamPen);
     b.shape(Shape3, "Shape3", this, {425, 247, 15, 2}, kBeamFill, kBeamPen);
@@ -71,7 +72,8 @@ void TForm2::createStatusBar(LayoutBuilder& b) {
             {.hand = true, .hint = "Ukončit hru!"});
     b.image(Image4, "Image4", Panel1, {29, 4, 19, 18}, {.picture = "pause.bmp", .autoSize = true, .transparent = true},
             {.hand = true, .hint = "Pause"});
-    b.image(Image5, "Image5", Panel1, {68, 3, 338, 89}, {.picture = "title.bmp", .autoSize = true, .transparent = true});
+    b.image(Image5, "Image5", Panel1, {68, 3, 338, 89},
+            {.picture = "title.bmp", .autoSize = true, .transparent = true});
     b.panel(Panel4, "Panel4", Panel1, {411, 2, 74, 21}, kStatusBox);
     b.label(Label4, "Label4", Panel4, {2, 4, 40, 13}, {.caption = "Životy:", .font = kStatusFont});
     b.label(zivoty, "zivoty", Panel4, {44, 4, 26, 13}, {.font = kStatusFont, .fixedSize = true});
@@ -81,8 +83,11 @@ void TForm2::createStatusBar(LayoutBuilder& b) {
     b.panel(Panel6, "Panel6", Panel1, {154, 2, 70, 21}, kStatusBox);
     b.label(Label1, "Label1", Panel6, {2, 4, 36, 13}, {.caption = "Level:", .font = kStatusFont});
     b.bitButton(BitBtn1, "BitBtn1", Panel1, {570, 2, 60, 22},
-                {.caption = "O hře", .font = {"MS Sans Serif", 11, true, clBackground}, .tabStop = false,
-                 .glyph = "help.bmp", .disabledGlyph = "help_disabled.bmp"},
+                {.caption = "O hře",
+                 .font = {"MS Sans Serif", 11, true, clBackground},
+                 .tabStop = false,
+                 .glyph = "help.bmp",
+                 .disabledGlyph = "help_disabled.bmp"},
                 kHand);
     b.panel(Panel2, "Panel2", Panel1, {486, 2, 83, 21}, kStatusBox);
     b.label(Label2, "Label2", Panel2, {2, 4, 45, 13}, {.caption = "Náklad:", .font = kStatusFont});
@@ -94,7 +99,10 @@ void TForm2::createPanels(LayoutBuilder& b) {
     b.panel(Panel3, "Panel3", this, {184, 160, 241, 89},
             {.inner = TBevelCut::bvRaised, .color = clBlack, .caption = "Panel3", .tabOrder = 1});
     b.label(Label5, "Label5", Panel3, {2, 3, 237, 84},
-            {.caption = "Level 1", .font = kBannerFont, .alignment = TAlignment::taCenter, .align = TAlign::alBottom,
+            {.caption = "Level 1",
+             .font = kBannerFont,
+             .alignment = TAlignment::taCenter,
+             .align = TAlign::alBottom,
              .color = clBlack});
     const Common quitOrNew{.hidden = true, .disabled = true, .hand = true};
     b.label(Label7, "Label7", Panel3, {8, 72, 19, 13}, {.caption = "Quit", .font = kSmallLight, .transparent = true},
@@ -106,7 +114,10 @@ void TForm2::createPanels(LayoutBuilder& b) {
             {.hint = "Tvé dosažené skóre"});
 
     b.panel(Panel7, "Panel7", this, {88, 56, 433, 249},
-            {.outer = TBevelCut::bvLowered, .inner = TBevelCut::bvSpace, .color = clBlack, .caption = "Panel7",
+            {.outer = TBevelCut::bvLowered,
+             .inner = TBevelCut::bvSpace,
+             .color = clBlack,
+             .caption = "Panel7",
              .tabOrder = 2},
             kHidden);
     b.label(Label6, "Label6", Panel7, {8, 224, 19, 13}, {.caption = "Quit", .font = kSmallLight}, kHand);
@@ -118,8 +129,8 @@ void TForm2::createPanels(LayoutBuilder& b) {
     b.memo(Memo1, "Memo1", Panel7, {40, 16, 353, 161},
            {.font = kSmallLight, .color = clNone, .alignment = TAlignment::taCenter}, kVictoryText);
 
-    b.mediaPlayer(MediaPlayer1, "MediaPlayer1", this, {152, 24, 29, 30},
-                  {.fileName = "data/laser.wav", .tabOrder = 3}, kHidden);
+    b.mediaPlayer(MediaPlayer1, "MediaPlayer1", this, {152, 24, 29, 30}, {.fileName = "data/laser.wav", .tabOrder = 3},
+                  kHidden);
 
     b.panel(Panel8, "Panel8", this, {172, 96, 265, 57},
             {.inner = TBevelCut::bvLowered, .color = clBlack, .caption = "Panel8", .tabOrder = 4}, kHidden);
@@ -129,8 +140,8 @@ void TForm2::createPanels(LayoutBuilder& b) {
 }
 
 void TForm2::createAboutBox(LayoutBuilder& b) {
-    const PanelLook framed{.outer = TBevelCut::bvLowered, .inner = TBevelCut::bvRaised, .borderWidth = 1,
-                           .color = clBlack};
+    const PanelLook framed{
+        .outer = TBevelCut::bvLowered, .inner = TBevelCut::bvRaised, .borderWidth = 1, .color = clBlack};
     PanelLook aboutBox = framed;
     aboutBox.caption = "Panel9";
     aboutBox.tabOrder = 5;
@@ -139,14 +150,17 @@ void TForm2::createAboutBox(LayoutBuilder& b) {
     Panel10->setFont({"MS Sans Serif", 8, false, clWindowText});
     b.image(ProgramIcon, "ProgramIcon", Panel10, {16, 8, 45, 33},
             {.picture = "ship.bmp", .autoSize = true, .transparent = true, .stretch = true});
-    b.label(ProductName, "ProductName", Panel10, {96, 8, 122, 13}, {.caption = "Ferrowind: Orbitrove", .font = kSmallLight});
-    b.label(Version, "Version", Panel10, {96, 24, 116, 13}, {.caption = "Verze: beta-verze 0.9.10", .font = kSmallLight});
+    b.label(ProductName, "ProductName", Panel10, {96, 8, 122, 13},
+            {.caption = "Ferrowind: Orbitrove", .font = kSmallLight});
+    b.label(Version, "Version", Panel10, {96, 24, 116, 13},
+            {.caption = "Verze: beta-verze 0.9.10", .font = kSmallLight});
     b.label(AuthorLine, "AuthorLine", Panel10, {16, 40, 94, 13},
             {.caption = "Autor: Jan Hvězda", .font = kSmallLight, .transparent = true});
     b.label(Comments, "Comments", Panel10, {8, 104, 312, 39},
             {.caption = "Tuto hru smíte volně kopírovat a šířit dál, pokud ji nebudete prodávat ani měnit. "
                         "Za případné škody způsobené jejím používáním autor neručí.",
-             .font = {"Times New Roman", 11, true, clWindow}, .wordWrap = true});
+             .font = {"Times New Roman", 11, true, clWindow},
+             .wordWrap = true});
     b.label(Label14, "Label14", Panel10, {160, 40, 75, 13}, {.caption = "Created in 2002", .font = kSmallLight});
     b.label(Label15, "Label15", Panel10, {16, 64, 126, 13},
             {.caption = "Vytvořeno ve spolupráci s:", .font = kSmallLight, .transparent = true});
@@ -161,8 +175,8 @@ void TForm2::createAboutBox(LayoutBuilder& b) {
 }
 
 void TForm2::createMusicPlayer(LayoutBuilder& b) {
-    b.mediaPlayer(MediaPlayer2, "MediaPlayer2", this, {32, 56, 29, 30},
-                  {.fileName = "data/song.mid", .tabOrder = 6}, {.hidden = true, .disabled = true});
+    b.mediaPlayer(MediaPlayer2, "MediaPlayer2", this, {32, 56, 29, 30}, {.fileName = "data/song.mid", .tabOrder = 6},
+                  {.hidden = true, .disabled = true});
 }
 
 void TForm2::createTimers(LayoutBuilder& b) {
@@ -210,8 +224,14 @@ void TForm2::connectHandlers() {
 // runs the one lane procedure with the lane's number.
 void TForm2::connectRules() {
     view_ = {.ship = enemy,
-             .cargo = {{{bedna1, Timer1}, {bedna2, Timer2}, {bedna3, Timer3}, {bedna4, Timer4},
-                        {bedna5, Timer5}, {bedna6, Timer6}, {bedna7, Timer7}, {bedna8, Timer8}}},
+             .cargo = {{{bedna1, Timer1},
+                        {bedna2, Timer2},
+                        {bedna3, Timer3},
+                        {bedna4, Timer4},
+                        {bedna5, Timer5},
+                        {bedna6, Timer6},
+                        {bedna7, Timer7},
+                        {bedna8, Timer8}}},
              .lasers = {{{shape1, Timer9}, {Shape2, Timer10}, {Shape3, Timer11}, {Shape4, Timer12}}},
              .crateDispatcher = ridic,
              .laserDispatcher = ridic1,
@@ -232,9 +252,11 @@ void TForm2::connectRules() {
              .laserSound = MediaPlayer1,
              .music = MediaPlayer2};
     for (int lane = 1; lane <= 8; ++lane)
-        view_.cargo[static_cast<std::size_t>(lane - 1)].mover->setOnTimer([this, lane](TComponent*) { cargo_.tick(lane); });
+        view_.cargo[static_cast<std::size_t>(lane - 1)].mover->setOnTimer(
+            [this, lane](TComponent*) { cargo_.tick(lane); });
     for (int lane = 1; lane <= 4; ++lane)
-        view_.lasers[static_cast<std::size_t>(lane - 1)].mover->setOnTimer([this, lane](TComponent*) { lasers_.tick(lane); });
+        view_.lasers[static_cast<std::size_t>(lane - 1)].mover->setOnTimer(
+            [this, lane](TComponent*) { lasers_.tick(lane); });
 }
 
 void TForm2::FormCreate(TComponent*) { cycle_.screenCreated(application().platform()); }

@@ -63,8 +63,8 @@ protected:
     // Measures two seconds after a one-second warm-up.
     void start() {
         ASSERT_TRUE(form->start({headless.now(), virtualNs()}));
-        measurement = std::make_unique<Measurement>(application, platform, [this] { return virtualNs(); }, ms(1000),
-                                                    ms(2000));
+        measurement = std::make_unique<Measurement>(
+            application, platform, [this] { return virtualNs(); }, ms(1000), ms(2000));
         form->setOnTick([this](TickGrid& grid) { measurement->tick(grid); });
     }
     Figures figures() const { return measurement->figures({form->width(), form->height()}); }

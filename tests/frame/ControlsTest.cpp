@@ -1,8 +1,8 @@
+#include "FrameFixture.h"
 #include "frame/Button.h"
 #include "frame/ListBox.h"
 #include "frame/Panel.h"
 #include "frame/TextLayout.h"
-#include "FrameFixture.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include <regex>
 
+#include "FrameFixture.h"
 #include "frame/ErrorBox.h"
 #include "frame/Exception.h"
 #include "frame/Label.h"
 #include "frame/Timer.h"
-#include "FrameFixture.h"
 
 namespace {
 
@@ -68,7 +68,8 @@ TEST(ErrorText, StartupFailureNamesClassModuleAndAddress) {
     Exception error("EMCIDeviceError", "The file could not be found");
     std::string text = startupErrorText(error, "/usr/games/orbitrove");
     EXPECT_TRUE(std::regex_match(
-        text, std::regex("Exception EMCIDeviceError in module orbitrove at [0-9A-F]{16}\\.\nThe file could not be found\\.")))
+        text,
+        std::regex("Exception EMCIDeviceError in module orbitrove at [0-9A-F]{16}\\.\nThe file could not be found\\.")))
         << text;
     std::runtime_error plain("Out of memory.");
     EXPECT_TRUE(std::regex_search(startupErrorText(plain, "orbitrove"), std::regex("\nOut of memory\\.$")));

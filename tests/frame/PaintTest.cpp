@@ -1,10 +1,10 @@
 #include <set>
 
+#include "FrameFixture.h"
 #include "frame/Image.h"
 #include "frame/Label.h"
 #include "frame/Panel.h"
 #include "frame/Shape.h"
-#include "FrameFixture.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
+#include "FrameFixture.h"
 #include "frame/Button.h"
 #include "frame/Image.h"
 #include "frame/Label.h"
 #include "frame/ListBox.h"
 #include "frame/Memo.h"
 #include "frame/Panel.h"
-#include "FrameFixture.h"
 
 namespace {
 

@@ -35,8 +35,9 @@ protected:
     }
 
     // One folder per test: ctest runs them side by side.
-    std::filesystem::path dir = std::filesystem::temp_directory_path() /
-                                ("orbitrove-spawn-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() /
+        ("orbitrove-spawn-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     std::string oldPath;
 };
 
@@ -46,8 +47,6 @@ TEST_F(SpawnTest, TheArgumentArrivesWholeAndNoShellReadsIt) {
     EXPECT_EQ(recorded(), address + "\n");
 }
 
-TEST_F(SpawnTest, AMissingProgramIsReportedNotFatal) {
-    EXPECT_FALSE(spawnDetached("no-such-program-here", "x"));
-}
+TEST_F(SpawnTest, AMissingProgramIsReportedNotFatal) { EXPECT_FALSE(spawnDetached("no-such-program-here", "x")); }
 
 }  // namespace

@@ -1,7 +1,7 @@
+#include "FrameFixture.h"
 #include "frame/Exception.h"
 #include "frame/Timer.h"
 #include "frame/TimerQueue.h"
-#include "FrameFixture.h"
 
 namespace {
 

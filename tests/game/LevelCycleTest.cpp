@@ -48,9 +48,8 @@ TEST_F(LevelCycleTest, EachClearedLevelBringsTheNextRowOfTheTable) {
     const struct {
         const char* target;
         std::uint32_t crates, lasers;
-    } rows[] = {{"/16", 2700, 1800}, {"/24", 2500, 1700}, {"/32", 2000, 1500}, {"/40", 1800, 1300},
-                {"/42", 1600, 1200}, {"/44", 1500, 1100}, {"/45", 1400, 1100}, {"/46", 1350, 1100},
-                {"/50", 1300, 1000}};
+    } rows[] = {{"/16", 2700, 1800}, {"/24", 2500, 1700}, {"/32", 2000, 1500}, {"/40", 1800, 1300}, {"/42", 1600, 1200},
+                {"/44", 1500, 1100}, {"/45", 1400, 1100}, {"/46", 1350, 1100}, {"/50", 1300, 1000}};
     int level = 2;
     for (const auto& row : rows) {
         SCOPED_TRACE(level);
@@ -81,7 +80,7 @@ TEST_F(LevelCycleTest, TheCatchThatReachesTheTargetClearsTheLevelInItsTick) {
     EXPECT_FALSE(Form2->Timer2->enabled());
     EXPECT_TRUE(game().CrateFlying[1]);
     EXPECT_EQ(Form2->bedna2->left(), 362);  // its tick due at the same instant came after the clear
-    advance(3000);  // the next level start returns every crate and clears the flags
+    advance(3000);                          // the next level start returns every crate and clears the flags
     EXPECT_EQ(Form2->bedna2->left(), 552);
     EXPECT_FALSE(game().CrateFlying[1]);
     EXPECT_EQ(game().Caught, 0);

@@ -45,12 +45,11 @@ TEST(Simulator, PrintsTheStateOfTheStartedProgram) {
 }
 
 TEST(Simulator, PrintsThePlayersOnTheVirtualClock) {
-    SimRun run = simulate(
-        kStartGame +
-        "print Form2.MediaPlayer1.Open Form2.MediaPlayer1.Plays Form2.MediaPlayer1.Playing\n"
-        "wait 1500\n"
-        "print Form2.MediaPlayer2.Plays Form2.MediaPlayer2.Stops Form2.MediaPlayer2.Playing\n"
-        "print Form2.MediaPlayer2.Position Form2.MediaPlayer2.Visible Form2.MediaPlayer2.Length\n");
+    SimRun run = simulate(kStartGame +
+                          "print Form2.MediaPlayer1.Open Form2.MediaPlayer1.Plays Form2.MediaPlayer1.Playing\n"
+                          "wait 1500\n"
+                          "print Form2.MediaPlayer2.Plays Form2.MediaPlayer2.Stops Form2.MediaPlayer2.Playing\n"
+                          "print Form2.MediaPlayer2.Position Form2.MediaPlayer2.Visible Form2.MediaPlayer2.Length\n");
     EXPECT_EQ(run.out.substr(0, run.out.rfind('=') + 1),
               "Form2.MediaPlayer1.Open=true\nForm2.MediaPlayer1.Plays=0\nForm2.MediaPlayer1.Playing=false\n"
               "Form2.MediaPlayer2.Plays=1\nForm2.MediaPlayer2.Stops=0\nForm2.MediaPlayer2.Playing=true\n"
@@ -72,11 +71,10 @@ TEST(Simulator, WaitsAdvanceTheVirtualClock) {
 }
 
 TEST(Simulator, ClicksAndKeysReachTheControlsUnderThem) {
-    SimRun run = simulate(
-        kStartGame +
-        "click Form2.BitBtn1\nprint Form2.Panel9.Visible focus\n"
-        "click Form2.ListBox1\nkey 13\nprint Form2.Panel9.Visible focus\n"
-        "press Form2.BitBtn1\nmove Form2 5 5\nrelease Form2 5 5\nprint Form2.Panel9.Visible\n");
+    SimRun run = simulate(kStartGame +
+                          "click Form2.BitBtn1\nprint Form2.Panel9.Visible focus\n"
+                          "click Form2.ListBox1\nkey 13\nprint Form2.Panel9.Visible focus\n"
+                          "press Form2.BitBtn1\nmove Form2 5 5\nrelease Form2 5 5\nprint Form2.Panel9.Visible\n");
     EXPECT_EQ(run.out,
               "Form2.Panel9.Visible=true\nfocus=Form2.BitBtn1\n"
               "Form2.Panel9.Visible=false\nfocus=Form2\n"
@@ -93,7 +91,8 @@ TEST(Simulator, ClosingTheMainScreenEndsTheRun) {
 }
 
 TEST(Simulator, MistakesAreReportedAndTheScriptGoesOn) {
-    SimRun run = simulate(kStartGame + "jump 3\nprint Form2.Nothing.Left Form2.Left\nseed 5\nmove Form9.X\nkey\nwait -4\nprint time\n");
+    SimRun run = simulate(
+        kStartGame + "jump 3\nprint Form2.Nothing.Left Form2.Left\nseed 5\nmove Form9.X\nkey\nwait -4\nprint time\n");
     EXPECT_EQ(run.out, "Form2.Left=196\ntime=0\n");
     EXPECT_EQ(run.status, 2);
     for (const char* word : {"jump", "Form2.Nothing.Left", "seed", "Form9", "key", "wait"})
@@ -103,7 +102,8 @@ TEST(Simulator, MistakesAreReportedAndTheScriptGoesOn) {
 TEST(Simulator, ShotsWriteTheVisibleScreen) {
     auto dir = std::filesystem::temp_directory_path() / "orbitrove-shot-test";
     std::filesystem::create_directories(dir);
-    SimRun run = simulate(kStartGame + "shot " + (dir / "a.png").string() + "\nshot " + (dir / "a.bmp").string() + "\n");
+    SimRun run =
+        simulate(kStartGame + "shot " + (dir / "a.png").string() + "\nshot " + (dir / "a.bmp").string() + "\n");
     EXPECT_EQ(run.status, 0) << run.err;
     std::ifstream png(dir / "a.png", std::ios::binary);
     char magic[4] = {};

@@ -56,6 +56,7 @@ private:
         return path.string();
     }
 
-    std::filesystem::path folder_ = std::filesystem::temp_directory_path() /
-                                    ("orbitrove-media-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::path folder_ =
+        std::filesystem::temp_directory_path() /
+        ("orbitrove-media-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
 };

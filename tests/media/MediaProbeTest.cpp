@@ -69,8 +69,7 @@ TEST(MidiSequence, TheSilentLengthEndsAfterTheNotesAndRewindReplays) {
     sounding.rewind();
     EXPECT_FALSE(sounding.finished());
     EXPECT_EQ(sounding.framesRendered(), 0u);
-    while (sounding.render(block.data(), 512) > 0) {
-    }
+    while (sounding.render(block.data(), 512) > 0) {}
     EXPECT_EQ(sounding.framesRendered(), frames);
 }
 

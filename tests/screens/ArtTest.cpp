@@ -80,7 +80,7 @@ TEST(Art, TheStationsCannonsMeetTheBeamsAndItsBaysTheCrates) {
     const int marks[] = {51, 83, 115, 178, 211, 307, 340, 372};
     for (int row : marks) {
         Rgb mark = station.at(138, row);
-        EXPECT_GT(mark >> 16, 0x80u) << row;                // red
+        EXPECT_GT(mark >> 16, 0x80u) << row;  // red
         EXPECT_LT((mark >> 8) & 0xFF, 0x60u) << row;
     }
 }

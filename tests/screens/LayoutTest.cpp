@@ -144,8 +144,8 @@ TEST(LoadedTimers, InCreationOrderWithTheirIntervals) {
     HeadlessProgram program;
     ASSERT_TRUE(program.start());
     const std::pair<const char*, std::uint32_t> expected[] = {
-        {"Timer1", 50}, {"Timer2", 50},  {"Timer3", 50},  {"Timer4", 50},   {"Timer5", 50},   {"Timer6", 50},
-        {"Timer7", 60}, {"Timer8", 50},  {"ridic", 3000}, {"Timer9", 20},   {"Timer10", 20},  {"Timer11", 20},
+        {"Timer1", 50},  {"Timer2", 50},   {"Timer3", 50},    {"Timer4", 50},     {"Timer5", 50},  {"Timer6", 50},
+        {"Timer7", 60},  {"Timer8", 50},   {"ridic", 3000},   {"Timer9", 20},     {"Timer10", 20}, {"Timer11", 20},
         {"Timer12", 20}, {"ridic1", 2000}, {"Timer13", 3000}, {"Timer14", 245000}};
     std::vector<TTimer*> timers;
     for (auto& c : Form2->components())

@@ -63,8 +63,8 @@ protected:
     }
 
     std::filesystem::path here = std::filesystem::current_path();
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   (std::string("orbitrove-missing-") + GetParam());
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / (std::string("orbitrove-missing-") + GetParam());
 };
 
 TEST_P(MissingMedia, StopsTheStartWithTheDeviceError) {

@@ -12,10 +12,10 @@ class RandomInputTest : public testing::TestWithParam<unsigned> {};
 
 InputEvent randomEvent(std::mt19937& random) {
     using Type = InputEvent::Type;
-    const Type types[] = {Type::MouseMove, Type::MouseDown, Type::MouseUp, Type::KeyDown,
+    const Type types[] = {Type::MouseMove, Type::MouseDown, Type::MouseUp,   Type::KeyDown,
                           Type::Text,      Type::Wheel,     Type::MouseLeave};
-    const std::uint16_t keys[] = {vk::Left, vk::Up, vk::Right, vk::Down, vk::Return, vk::Space,
-                                  vk::Back, vk::Delete, vk::Home, vk::End, vk::Prior, vk::Next, vk::Tab, 'A'};
+    const std::uint16_t keys[] = {vk::Left,   vk::Up,   vk::Right, vk::Down,  vk::Return, vk::Space, vk::Back,
+                                  vk::Delete, vk::Home, vk::End,   vk::Prior, vk::Next,   vk::Tab,   'A'};
     const char* texts[] = {"a", "ž", " ", "Ř", "\xE2\x82\xAC"};
     InputEvent event;
     event.type = types[random() % std::size(types)];

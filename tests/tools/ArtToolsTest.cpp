@@ -26,8 +26,9 @@ protected:
     }
 
     // One folder per test: ctest runs them side by side.
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("orbitrove-bmp-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("orbitrove-bmp-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     art::BmpWriter writer{folder};
 };
 
@@ -86,9 +87,9 @@ TEST(Flatten, BlackKeyedSpritesNeverTurnSeeThroughInside) {
     raster.fill(art::Shape::box({0.0f, 0.0f, 1.0f, 1.0f}), art::Color{0.001f, 0.0f, 0.0f, 1.0f});
     raster.fill(art::Shape::box({1.0f, 0.0f, 2.0f, 1.0f}), art::Color{0.8f, 0.4f, 0.1f, 0.1f});
     art::RgbImage flat = art::flattenOnBlackKey(raster);
-    EXPECT_NE(flat.at(0, 0), art::Rgb{});   // opaque near-black stays off the key
-    EXPECT_EQ(flat.at(1, 0), art::Rgb{});   // nearly clear edge becomes the key
-    EXPECT_EQ(flat.at(2, 0), art::Rgb{});   // untouched background is the key
+    EXPECT_NE(flat.at(0, 0), art::Rgb{});  // opaque near-black stays off the key
+    EXPECT_EQ(flat.at(1, 0), art::Rgb{});  // nearly clear edge becomes the key
+    EXPECT_EQ(flat.at(2, 0), art::Rgb{});  // untouched background is the key
 }
 
 }  // namespace

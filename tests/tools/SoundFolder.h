@@ -23,8 +23,7 @@ protected:
 // The soundfont the game plays its music with.
 inline constexpr const char* kSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path)
-{
+inline std::vector<std::uint8_t> fileBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), {});
 }

@@ -24,10 +24,10 @@ TEST(SoundScale, DegreesCountAcrossOctavesInBothDirections) {
 
 TEST(SoundScale, ChordsKeepTheNotesOfTheirKey) {
     const sound::MinorKey d(50);
-    EXPECT_EQ(d.VI.tonic(), 58);      // B flat
-    EXPECT_EQ(d.VI.pitch(3), 64);     // E natural: still D minor
-    EXPECT_EQ(d.V.pitch(2), 61);      // C sharp, the leading note
-    EXPECT_EQ(d.I.pitch(2), 54);      // F sharp of the bright ending
+    EXPECT_EQ(d.VI.tonic(), 58);   // B flat
+    EXPECT_EQ(d.VI.pitch(3), 64);  // E natural: still D minor
+    EXPECT_EQ(d.V.pitch(2), 61);   // C sharp, the leading note
+    EXPECT_EQ(d.I.pitch(2), 54);   // F sharp of the bright ending
     EXPECT_EQ(d.iv.near(40).tonic(), 43);
     EXPECT_EQ(d.iv.near(44).tonic(), 55);
     EXPECT_EQ(d.i.below(50), 48);
@@ -82,15 +82,13 @@ TEST(SoundMotif, OrnamentsOnlySplitLongNotesAndKeepTheFigure) {
 
 class SoundPieces : public SoundFolder {
 protected:
-    sound::Rendering render(const std::string& name, const sound::Score& score)
-    {
+    sound::Rendering render(const std::string& name, const sound::Score& score) {
         sound::SmfWriter(folder).write(name, score);
         return sound::MidiRenderer(kSoundfont).render(folder / name);
     }
 };
 
-void expectCleanAndBalanced(const sound::Rendering& rendering)
-{
+void expectCleanAndBalanced(const sound::Rendering& rendering) {
     EXPECT_EQ(rendering.notes.stillSounding(), 0);
     EXPECT_EQ(rendering.notes.restrikes(), 0);
     EXPECT_EQ(rendering.notes.strayNoteOffs(), 0);
@@ -115,7 +113,6 @@ TEST_F(SoundPieces, SongEndsBeforeTheGameRestartsItWithDrumsOnChannelTen) {
     EXPECT_GT(song.notes.notes(9), 500);
 }
 
-
 // Twice in a row the same, and the same as what is committed in data/.
 TEST_F(SoundFolder, EveryFileComesOutTheSameEachTime) {
     sound::writeSounds(folder / "a");
@@ -126,4 +123,4 @@ TEST_F(SoundFolder, EveryFileComesOutTheSameEachTime) {
     }
 }
 
-} // namespace
+}  // namespace

@@ -23,8 +23,7 @@ const sound::MinorKey kE(52);
 
 sound::Part part(int channel = 0) { return sound::Part({"Test", channel, 0, 100, 64, 40}); }
 
-std::multiset<int> pitchesAt(const Notes& notes, int tick)
-{
+std::multiset<int> pitchesAt(const Notes& notes, int tick) {
     std::multiset<int> pitches;
     for (const auto& note : notes) {
         if (note.tick == tick) {
@@ -94,8 +93,7 @@ TEST(SoundBass, WithoutLeadingInPlaysItsDegrees) {
     EXPECT_EQ(bass.notes()[0].velocity, 90) << "downbeats are accented";
 }
 
-bool isTriadNote(const sound::Scale& chord, int pitch)
-{
+bool isTriadNote(const sound::Scale& chord, int pitch) {
     for (int degree : {0, 2, 4}) {
         if ((pitch - chord.pitch(degree)) % 12 == 0) {
             return true;
@@ -143,16 +141,16 @@ TEST(SoundMelody, MovesEachFigureToTheOctaveNearestTheLastNote) {
     sound::ChordChart chart;
     const sound::Section section = chart.lay({kE.i, kE.VI});
     sound::Part tune = part();
-    sound::MelodyLine(48, 96, 66).play(
-        section, {sound::Motif("x-------x-------", {0, 4}), sound::Motif("x---------------", {4})}, {{&tune, 0, 90}});
+    sound::MelodyLine(48, 96, 66)
+        .play(section, {sound::Motif("x-------x-------", {0, 4}), sound::Motif("x---------------", {4})},
+              {{&tune, 0, 90}});
     ASSERT_EQ(tune.notes().size(), 3u);
     EXPECT_EQ(tune.notes()[0].pitch, 64);
     EXPECT_EQ(tune.notes()[1].pitch, 71);
     EXPECT_EQ(tune.notes()[2].pitch, 67);
 }
 
-std::map<int, int> hitsPerBar(const Notes& notes)
-{
+std::map<int, int> hitsPerBar(const Notes& notes) {
     std::map<int, int> bars;
     for (const auto& note : notes) {
         ++bars[note.tick / kTicksPerBar];
@@ -212,4 +210,4 @@ TEST(SoundDrums, GhostNotesComeSometimesAndAccentsStayLouder) {
                  std::invalid_argument);
 }
 
-} // namespace
+}  // namespace

@@ -21,7 +21,6 @@ namespace {
 
 using sound::Bytes;
 
-
 // The examples the Standard MIDI File format gives for its variable-length numbers.
 TEST(SoundMidi, VariableLengthNumbersMatchTheFormatsOwnExamples) {
     const std::pair<std::uint32_t, Bytes> examples[] = {
@@ -56,22 +55,13 @@ TEST_F(SoundFolder, OneNoteFileHasExactlyTheExpectedBytes) {
     sound::SmfWriter(folder).write("one.mid", score);
 
     const Bytes expected = {
-        'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1, 0, 2, 0x01, 0xE0,
-        'M', 'T', 'r', 'k', 0, 0, 0, 25,
-        0x00, 0xFF, 0x03, 1, 'T',
-        0x00, 0xFF, 0x58, 4, 4, 2, 24, 8,
-        0x00, 0xFF, 0x51, 3, 0x07, 0xA1, 0x20,   // 500000 microseconds a quarter
-        0x83, 0x60, 0xFF, 0x2F, 0x00,            // ends 480 ticks in, with the note
-        'M', 'T', 'r', 'k', 0, 0, 0, 37,
-        0x00, 0xFF, 0x03, 1, 'P',
-        0x00, 0xC0, 0,
-        0x00, 0xB0, 7, 100,
-        0x00, 0xB0, 10, 64,
-        0x00, 0xB0, 91, 40,
-        0x00, 0xB0, 11, 127,
-        0x00, 0x90, 60, 100,
-        0x83, 0x60, 0x80, 60, 64,
-        0x00, 0xFF, 0x2F, 0x00,
+        'M',  'T',  'h',  'd',  0,    0,    0,    6,    0,    1,    0,    2,    0x01, 0xE0, 'M',
+        'T',  'r',  'k',  0,    0,    0,    25,   0x00, 0xFF, 0x03, 1,    'T',  0x00, 0xFF, 0x58,
+        4,    4,    2,    24,   8,    0x00, 0xFF, 0x51, 3,    0x07, 0xA1, 0x20,  // 500000 microseconds a quarter
+        0x83, 0x60, 0xFF, 0x2F, 0x00,                                            // ends 480 ticks in, with the note
+        'M',  'T',  'r',  'k',  0,    0,    0,    37,   0x00, 0xFF, 0x03, 1,    'P',  0x00, 0xC0,
+        0,    0x00, 0xB0, 7,    100,  0x00, 0xB0, 10,   64,   0x00, 0xB0, 91,   40,   0x00, 0xB0,
+        11,   127,  0x00, 0x90, 60,   100,  0x83, 0x60, 0x80, 60,   64,   0x00, 0xFF, 0x2F, 0x00,
     };
     EXPECT_EQ(fileBytes(folder / "one.mid"), expected);
 }
@@ -135,8 +125,7 @@ TEST_F(SoundFolder, SdlMixerLoadsTheShotAndBothPieces) {
     SDL_Quit();
 }
 
-double rmsOf(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to)
-{
+double rmsOf(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to) {
     double sum = 0.0;
     for (std::size_t i = from; i < to; ++i) {
         sum += static_cast<double>(samples[i]) * samples[i];
@@ -144,8 +133,7 @@ double rmsOf(const std::vector<std::int16_t>& samples, std::size_t from, std::si
     return std::sqrt(sum / static_cast<double>(to - from));
 }
 
-int zeroCrossings(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to)
-{
+int zeroCrossings(const std::vector<std::int16_t>& samples, std::size_t from, std::size_t to) {
     int count = 0;
     for (std::size_t i = from + 1; i < to; ++i) {
         count += (samples[i - 1] < 0) != (samples[i] < 0) ? 1 : 0;
@@ -175,4 +163,4 @@ TEST(SoundLaser, FallsInPitchAndDiesAway) {
     EXPECT_GT(rmsOf(shot.samples, 0, tenth), 10.0 * rmsOf(shot.samples, end - 2 * tenth, end - tenth));
 }
 
-} // namespace
+}  // namespace

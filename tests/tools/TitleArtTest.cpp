@@ -46,7 +46,7 @@ struct Picture {
     int width, height;
 };
 
-const Picture kTitlePictures[] = {{"space.bmp", 640, 480}, {"logo.bmp", 518, 86},     {"start.bmp", 153, 113},
+const Picture kTitlePictures[] = {{"space.bmp", 640, 480},     {"logo.bmp", 518, 86},     {"start.bmp", 153, 113},
                                   {"start_lit.bmp", 159, 115}, {"radiation.bmp", 63, 62}, {"title_small.bmp", 83, 21}};
 
 TEST(TitleArt, EachPictureIsTrueColourOfItsSizeWithABlackBottomLeft) {
@@ -69,7 +69,7 @@ TEST(TitleArt, TheRadiationSignIsPureYellowOnPureBlack) {
 TEST(TitleArt, TheLogoLeavesTheSignsSlotBlankWithTheNameEitherSide) {
     Bitmap logo = committed("logo.bmp");
     EXPECT_EQ(countPixels(logo, 121, 0, 148, logo.height - 1, inked), 0);
-    EXPECT_GT(countPixels(logo, 0, 0, 120, logo.height - 1, inked), 1000);                // "Ferr"
+    EXPECT_GT(countPixels(logo, 0, 0, 120, logo.height - 1, inked), 1000);               // "Ferr"
     EXPECT_GT(countPixels(logo, 149, 0, logo.width - 1, logo.height - 1, inked), 1000);  // "wind"
     // Where the title screen lays the sign over the logo, its yellow covers no lettering.
     Bitmap sign = committed("radiation.bmp");

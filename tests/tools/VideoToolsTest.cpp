@@ -36,8 +36,7 @@ struct Decoded {
     std::vector<art::RgbImage> frames;
 };
 
-art::RgbImage toRgb(const AVFrame& frame)
-{
+art::RgbImage toRgb(const AVFrame& frame) {
     video::ScalerPtr scaler(sws_getContext(frame.width, frame.height, static_cast<AVPixelFormat>(frame.format),
                                            frame.width, frame.height, AV_PIX_FMT_RGB24,
                                            SWS_BICUBIC | SWS_ACCURATE_RND | SWS_BITEXACT, nullptr, nullptr, nullptr));
@@ -54,20 +53,23 @@ art::RgbImage toRgb(const AVFrame& frame)
     return image;
 }
 
-void receiveAll(AVCodecContext& codec, AVFrame& frame, Decoded& into)
-{
+void receiveAll(AVCodecContext& codec, AVFrame& frame, Decoded& into) {
     while (avcodec_receive_frame(&codec, &frame) == 0) into.frames.push_back(toRgb(frame));
 }
 
-Decoded decode(const std::filesystem::path& file)
-{
+Decoded decode(const std::filesystem::path& file) {
     AVFormatContext* raw = nullptr;
-    if (avformat_open_input(&raw, file.c_str(), nullptr, nullptr) < 0) throw std::runtime_error("cannot open " + file.string());
+    if (avformat_open_input(&raw, file.c_str(), nullptr, nullptr) < 0)
+        throw std::runtime_error("cannot open " + file.string());
     InputPtr input(raw);
     avformat_find_stream_info(input.get(), nullptr);
     const AVStream& stream = *input->streams[0];
-    Decoded out{input->nb_streams, stream.codecpar->codec_id, stream.codecpar->width, stream.codecpar->height,
-                static_cast<double>(input->duration) / AV_TIME_BASE, {}};
+    Decoded out{input->nb_streams,
+                stream.codecpar->codec_id,
+                stream.codecpar->width,
+                stream.codecpar->height,
+                static_cast<double>(input->duration) / AV_TIME_BASE,
+                {}};
     video::CodecContextPtr codec(avcodec_alloc_context3(avcodec_find_decoder(stream.codecpar->codec_id)));
     avcodec_parameters_to_context(codec.get(), stream.codecpar);
     if (avcodec_open2(codec.get(), nullptr, nullptr) < 0) throw std::runtime_error("no decoder");
@@ -83,14 +85,12 @@ Decoded decode(const std::filesystem::path& file)
     return out;
 }
 
-int distance(art::Rgb a, art::Rgb b)
-{
+int distance(art::Rgb a, art::Rgb b) {
     return std::max({std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
 }
 
 template <typename Test>
-int countPixels(const art::RgbImage& image, Test test)
-{
+int countPixels(const art::RgbImage& image, Test test) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) count += test(image.at(x, y)) ? 1 : 0;
@@ -129,11 +129,11 @@ TEST_F(CommittedIntro, RisesFromBlackFiresGreenAndEndsOnTheGoldTitle) {
     auto lit = [](art::Rgb c) { return std::max({c.r, c.g, c.b}) > 24; };
     EXPECT_EQ(countPixels(intro->frames.front(), lit), 0);
     auto beam = [](art::Rgb c) { return c.g > 170 && c.r < 110 && c.b < 190; };
-    EXPECT_EQ(countPixels(intro->frames[80], beam), 0);   // before the shot
-    EXPECT_GT(countPixels(intro->frames[100], beam), 40); // during it
+    EXPECT_EQ(countPixels(intro->frames[80], beam), 0);    // before the shot
+    EXPECT_GT(countPixels(intro->frames[100], beam), 40);  // during it
     auto gold = [](art::Rgb c) { return c.r > 180 && c.g > 100 && c.b < 120 && c.r > c.b + 100; };
     EXPECT_EQ(countPixels(intro->frames[100], gold), 0);
-    EXPECT_GT(countPixels(intro->frames.back(), gold), 600); // the title's letters
+    EXPECT_GT(countPixels(intro->frames.back(), gold), 600);  // the title's letters
 }
 
 // --- Encoding ------------------------------------------------------------------
@@ -157,15 +157,15 @@ protected:
     }
 
     // One folder per test: ctest runs them side by side.
-    std::filesystem::path folder = std::filesystem::temp_directory_path() /
-                                   ("orbitrove-video-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::path folder =
+        std::filesystem::temp_directory_path() /
+        ("orbitrove-video-" + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
     video::VideoFormat format{48, 32, 25, 2};
 };
 
 art::RgbImage flat(art::Rgb colour) { return art::RgbImage(48, 32, colour); }
 
-art::RgbImage gradient()
-{
+art::RgbImage gradient() {
     art::RgbImage image(48, 32);
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 48; ++x)
@@ -207,18 +207,14 @@ TEST_F(Encoding, RefusesPicturesOfAnotherSize) {
 
 // --- Title lettering ---------------------------------------------------------------
 
-float total(const art::Grid<float>& grid)
-{
+float total(const art::Grid<float>& grid) {
     float sum = 0.0f;
     for (int y = 0; y < grid.height(); ++y)
         for (int x = 0; x < grid.width(); ++x) sum += grid.at(x, y);
     return sum;
 }
 
-art::Grid<float> block(int width, int height)
-{
-    return art::Grid<float>(width, height, 1.0f);
-}
+art::Grid<float> block(int width, int height) { return art::Grid<float>(width, height, 1.0f); }
 
 TEST(TitleInk, ShrinkingKeepsTheInkInProportionAndInPlace) {
     const video::ScalableInk ink(block(80, 40));
@@ -255,8 +251,7 @@ constexpr float kFrameSeconds = 1.0f / video::IntroScene::kFormat.framesPerSecon
 float secondsOf(int frame) { return static_cast<float>(frame) * kFrameSeconds; }
 
 // Inside the oval through the ship's spike tips, in units of that oval.
-float ovalDistance(art::Vec2 p, art::Vec2 centre)
-{
+float ovalDistance(art::Vec2 p, art::Vec2 centre) {
     const art::Vec2 q{(p.x - centre.x) / video::AlienShip::kSpikeReach.x,
                       (p.y - centre.y) / video::AlienShip::kSpikeReach.y};
     return art::length(q);
@@ -294,7 +289,7 @@ TEST(Choreography, TheShipStreaksInOnScreenAndIsGoneBeforeTheTitleHolds) {
             fastestOnScreen = std::max(fastestOnScreen, art::length(timing.shipVelocity(t)));
         EXPECT_LT(t, 7.0f);
     }
-    EXPECT_GT(fastestOnScreen, 100.0f); // pixels per second: a streak, not a drift
+    EXPECT_GT(fastestOnScreen, 100.0f);  // pixels per second: a streak, not a drift
 }
 
 TEST(Choreography, TheLastSecondHoldsTheSettledTitleAlone) {
@@ -330,7 +325,7 @@ TEST(AlienShip, AtRestItFillsTheOvalThroughItsSpikeTips) {
             if (alpha > 0.5f) farthestSolid = std::max(farthestSolid, distance);
         }
     EXPECT_GT(farthestSolid, 0.9f);
-    EXPECT_FLOAT_EQ(layer.at(30, 20).a, 1.0f); // the dome
+    EXPECT_FLOAT_EQ(layer.at(30, 20).a, 1.0f);  // the dome
 }
 
 }  // namespace

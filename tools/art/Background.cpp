@@ -23,13 +23,9 @@ constexpr Box kShown{56.0f, 16.0f, 640.0f, 462.0f};
 constexpr Vec2 kSun{352.0f, 82.0f};
 constexpr Vec2 kFlareEnd{205.0f, 452.0f};
 
-bool isShown(Vec2 p)
-{
-    return p.x >= kShown.left && p.x < kShown.right && p.y >= kShown.top && p.y < kShown.bottom;
-}
+bool isShown(Vec2 p) { return p.x >= kShown.left && p.x < kShown.right && p.y >= kShown.top && p.y < kShown.bottom; }
 
-void addNebula(Raster& raster)
-{
+void addNebula(Raster& raster) {
     const Noise density(0x4E42A1U);
     const Noise tint(0x77C0DEU);
     const Color deepBlue{0.12f, 0.2f, 0.55f, 1.0f};
@@ -56,23 +52,20 @@ constexpr std::array<Ghost, 11> kGhosts{{{0.08f, 3.0f, 0.04f, 0.2f, violetRim(0)
                                          {0.9f, 4.0f, 0.05f, 0.14f, violetRim(0)},
                                          {1.0f, 32.0f, 0.11f, 0.035f, violetRim(1)}}};
 
-void addGalaxies(Raster& raster)
-{
+void addGalaxies(Raster& raster) {
     drawSpiralGalaxy(raster, {{126.0f, 402.0f}, 56.0f, -0.5f, 0.58f, 1.5f, 1.0f, 0x6A1A01U});
     drawSpiralGalaxy(raster, {{436.0f, 316.0f}, 40.0f, 0.7f, 0.74f, 1.8f, 0.9f, 0x6A1A02U});
     drawEdgeOnGalaxy(raster, {{562.0f, 212.0f}, 40.0f, 3.2f, -0.32f, 1.0f, 0x6A1A03U});
 }
 
-void addMoon(Raster& raster)
-{
+void addMoon(Raster& raster) {
     const Vec2 centre{140.0f, 222.0f};
     drawMoon(raster, {centre, 52.0f, kSun - centre, 0.45f, 55, 0x300DU});
 }
 
-} // namespace
+}  // namespace
 
-RgbImage drawBackground()
-{
+RgbImage drawBackground() {
     Raster raster(kWidth, kHeight, {0.0f, 0.0f, 0.0f, 1.0f});
     addNebula(raster);
     drawStarfield(raster, {kShown, 950, 0x57A125ULL});
@@ -85,4 +78,4 @@ RgbImage drawBackground()
     return flattenDithered(raster);
 }
 
-} // namespace art
+}  // namespace art

@@ -12,29 +12,25 @@ namespace {
 
 constexpr std::uint32_t kFileHeaderSize = 14;
 constexpr std::uint32_t kInfoHeaderSize = 40;
-constexpr std::int32_t kPixelsPerMetre = 2835; // 72 dots per inch
+constexpr std::int32_t kPixelsPerMetre = 2835;  // 72 dots per inch
 
 using Bytes = std::vector<std::uint8_t>;
 
-void put16(Bytes& out, std::uint16_t value)
-{
+void put16(Bytes& out, std::uint16_t value) {
     out.push_back(static_cast<std::uint8_t>(value));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-void put32(Bytes& out, std::uint32_t value)
-{
+void put32(Bytes& out, std::uint32_t value) {
     put16(out, static_cast<std::uint16_t>(value));
     put16(out, static_cast<std::uint16_t>(value >> 16));
 }
 
-std::uint32_t rowStride(int width, int bitsPerPixel)
-{
+std::uint32_t rowStride(int width, int bitsPerPixel) {
     return ((static_cast<std::uint32_t>(width) * static_cast<std::uint32_t>(bitsPerPixel) + 31) / 32) * 4;
 }
 
-Bytes headers(int width, int height, int bitsPerPixel, std::uint32_t paletteEntries)
-{
+Bytes headers(int width, int height, int bitsPerPixel, std::uint32_t paletteEntries) {
     const std::uint32_t pixelBytes = rowStride(width, bitsPerPixel) * static_cast<std::uint32_t>(height);
     const std::uint32_t dataOffset = kFileHeaderSize + kInfoHeaderSize + paletteEntries * 4;
     Bytes out;
@@ -45,10 +41,10 @@ Bytes headers(int width, int height, int bitsPerPixel, std::uint32_t paletteEntr
     put32(out, dataOffset);
     put32(out, kInfoHeaderSize);
     put32(out, static_cast<std::uint32_t>(width));
-    put32(out, static_cast<std::uint32_t>(height)); // positive: rows stored bottom-up
+    put32(out, static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
     put16(out, 1);
     put16(out, static_cast<std::uint16_t>(bitsPerPixel));
-    put32(out, 0); // no compression
+    put32(out, 0);  // no compression
     put32(out, pixelBytes);
     put32(out, static_cast<std::uint32_t>(kPixelsPerMetre));
     put32(out, static_cast<std::uint32_t>(kPixelsPerMetre));
@@ -57,13 +53,9 @@ Bytes headers(int width, int height, int bitsPerPixel, std::uint32_t paletteEntr
     return out;
 }
 
-void padRow(Bytes& out, std::size_t rowStart, std::uint32_t stride)
-{
-    out.resize(rowStart + stride, 0);
-}
+void padRow(Bytes& out, std::size_t rowStart, std::uint32_t stride) { out.resize(rowStart + stride, 0); }
 
-void appendTrueColorRows(Bytes& out, const RgbImage& image)
-{
+void appendTrueColorRows(Bytes& out, const RgbImage& image) {
     const std::uint32_t stride = rowStride(image.width(), 24);
     for (int y = image.height() - 1; y >= 0; --y) {
         const std::size_t rowStart = out.size();
@@ -75,8 +67,7 @@ void appendTrueColorRows(Bytes& out, const RgbImage& image)
     }
 }
 
-void appendPalette(Bytes& out, const std::vector<Rgb>& palette, std::size_t entries)
-{
+void appendPalette(Bytes& out, const std::vector<Rgb>& palette, std::size_t entries) {
     for (std::size_t i = 0; i < entries; ++i) {
         const Rgb c = i < palette.size() ? palette[i] : Rgb{};
         out.insert(out.end(), {c.b, c.g, c.r, 0});
@@ -84,8 +75,7 @@ void appendPalette(Bytes& out, const std::vector<Rgb>& palette, std::size_t entr
 }
 
 // Pixels are packed most significant bits first within each byte.
-void appendIndexedRows(Bytes& out, const Grid<std::uint8_t>& indices, int bitsPerPixel)
-{
+void appendIndexedRows(Bytes& out, const Grid<std::uint8_t>& indices, int bitsPerPixel) {
     const std::uint32_t stride = rowStride(indices.width(), bitsPerPixel);
     const int perByte = 8 / bitsPerPixel;
     for (int y = indices.height() - 1; y >= 0; --y) {
@@ -101,8 +91,7 @@ void appendIndexedRows(Bytes& out, const Grid<std::uint8_t>& indices, int bitsPe
     }
 }
 
-void save(const std::filesystem::path& path, const Bytes& bytes)
-{
+void save(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file) {
@@ -110,19 +99,17 @@ void save(const std::filesystem::path& path, const Bytes& bytes)
     }
 }
 
-} // namespace
+}  // namespace
 
 BmpWriter::BmpWriter(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-void BmpWriter::writeTrueColor(const std::string& name, const RgbImage& image) const
-{
+void BmpWriter::writeTrueColor(const std::string& name, const RgbImage& image) const {
     Bytes bytes = headers(image.width(), image.height(), 24, 0);
     appendTrueColorRows(bytes, image);
     save(folder_ / name, bytes);
 }
 
-void BmpWriter::writeIndexed(const std::string& name, const IndexedImage& image, int bitsPerPixel) const
-{
+void BmpWriter::writeIndexed(const std::string& name, const IndexedImage& image, int bitsPerPixel) const {
     if (bitsPerPixel != 4 && bitsPerPixel != 8) {
         throw std::invalid_argument("indexed bitmaps are 4 or 8 bits per pixel");
     }
@@ -130,11 +117,11 @@ void BmpWriter::writeIndexed(const std::string& name, const IndexedImage& image,
     if (image.palette.size() > entries) {
         throw std::invalid_argument(name + ": palette too large for its depth");
     }
-    Bytes bytes = headers(image.indices.width(), image.indices.height(), bitsPerPixel,
-                          static_cast<std::uint32_t>(entries));
+    Bytes bytes =
+        headers(image.indices.width(), image.indices.height(), bitsPerPixel, static_cast<std::uint32_t>(entries));
     appendPalette(bytes, image.palette, entries);
     appendIndexedRows(bytes, image.indices, bitsPerPixel);
     save(folder_ / name, bytes);
 }
 
-} // namespace art
+}  // namespace art

@@ -20,4 +20,4 @@ private:
     std::filesystem::path folder_;
 };
 
-} // namespace art
+}  // namespace art

@@ -6,8 +6,7 @@
 
 namespace art {
 
-void writeAllPictures(const std::filesystem::path& folder)
-{
+void writeAllPictures(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
     const BmpWriter out(folder);
     const SdlLettering lettering;
@@ -29,4 +28,4 @@ void writeAllPictures(const std::filesystem::path& folder)
     out.writeTrueColor("title_small.bmp", drawSmallTitle(lettering));
 }
 
-} // namespace art
+}  // namespace art

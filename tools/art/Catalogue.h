@@ -7,4 +7,4 @@ namespace art {
 // Draws every picture the game loads and writes each as a bitmap into the folder.
 void writeAllPictures(const std::filesystem::path& folder);
 
-} // namespace art
+}  // namespace art

@@ -4,8 +4,7 @@
 
 namespace art {
 
-Grid<float> dilated(const Grid<float>& coverage)
-{
+Grid<float> dilated(const Grid<float>& coverage) {
     Grid<float> wide(coverage.width() + 2, coverage.height() + 2);
     for (int y = 0; y < wide.height(); ++y) {
         for (int x = 0; x < wide.width(); ++x) {
@@ -26,4 +25,4 @@ Grid<float> dilated(const Grid<float>& coverage)
     return wide;
 }
 
-} // namespace art
+}  // namespace art

@@ -8,4 +8,4 @@ namespace art {
 // the result is two pixels wider and taller.
 Grid<float> dilated(const Grid<float>& coverage);
 
-} // namespace art
+}  // namespace art

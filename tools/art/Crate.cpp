@@ -27,16 +27,14 @@ constexpr Rgb kGrey = rgb8(0x808080);
 constexpr Rgb kYellow = rgb8(0xFFFF00);
 
 // Points away from the capsule's spine: the outline's surface normal.
-Vec2 outward(Vec2 p)
-{
+Vec2 outward(Vec2 p) {
     const float x = std::clamp(p.x, kLeftEnd.x, kRightEnd.x);
     return normalized(p - Vec2{x, kMiddle.y});
 }
 
 // The outline is a round tube three pixels thick: bright along its crest on the
 // lit side, grey where it turns away.
-Rgb tubeColor(float depth, Vec2 p)
-{
+Rgb tubeColor(float depth, Vec2 p) {
     const float lit = dot(outward(p), kLight);
     if (depth < 1.0f) {
         return lit > 0.25f ? kLightGrey : kGrey;
@@ -47,10 +45,9 @@ Rgb tubeColor(float depth, Vec2 p)
     return lit > 0.6f ? kLightGrey : kGrey;
 }
 
-} // namespace
+}  // namespace
 
-RgbImage drawCrate()
-{
+RgbImage drawCrate() {
     const Shape capsule = Shape::capsule(kLeftEnd, kRightEnd, kRadius);
     const Mask symbol = Mask::of(trefoil(kMiddle, 1.0f), kWidth, kHeight);
     RgbImage image(kWidth, kHeight, kBlack);
@@ -68,4 +65,4 @@ RgbImage drawCrate()
     return image;
 }
 
-} // namespace art
+}  // namespace art

@@ -16,14 +16,12 @@ Color overBlack(Color c) { return {c.r * c.a, c.g * c.a, c.b * c.a, 1.0f}; }
 
 // Adding a per-pixel offset in [0, 1) before truncating spreads the rounding
 // error as fine noise instead of visible steps.
-std::uint8_t dithered(float value, float offset)
-{
+std::uint8_t dithered(float value, float offset) {
     return static_cast<std::uint8_t>(std::clamp(std::floor(value * 255.0f + offset), 0.0f, 255.0f));
 }
 
 template <typename Convert>
-RgbImage convert(const Raster& raster, Convert pixel)
-{
+RgbImage convert(const Raster& raster, Convert pixel) {
     RgbImage image(raster.width(), raster.height());
     for (int y = 0; y < raster.height(); ++y) {
         for (int x = 0; x < raster.width(); ++x) {
@@ -33,10 +31,9 @@ RgbImage convert(const Raster& raster, Convert pixel)
     return image;
 }
 
-} // namespace
+}  // namespace
 
-RgbImage flattenDithered(const Raster& raster)
-{
+RgbImage flattenDithered(const Raster& raster) {
     const Noise dither(0xD17E5EEDU);
     return convert(raster, [&](Color c, int x, int y) {
         const Color flat = overBlack(c);
@@ -45,13 +42,11 @@ RgbImage flattenDithered(const Raster& raster)
     });
 }
 
-RgbImage flattenRounded(const Raster& raster)
-{
+RgbImage flattenRounded(const Raster& raster) {
     return convert(raster, [](Color c, int, int) { return toRgb(overBlack(c)); });
 }
 
-RgbImage flattenOnBlackKey(const Raster& raster)
-{
+RgbImage flattenOnBlackKey(const Raster& raster) {
     return convert(raster, [](Color c, int, int) {
         if (c.a < kOpaqueFrom) {
             return Rgb{};
@@ -61,4 +56,4 @@ RgbImage flattenOnBlackKey(const Raster& raster)
     });
 }
 
-} // namespace art
+}  // namespace art

@@ -17,4 +17,4 @@ RgbImage flattenRounded(const Raster& raster);
 // composited over black and kept off #000000 so nothing opaque turns see-through.
 RgbImage flattenOnBlackKey(const Raster& raster);
 
-} // namespace art
+}  // namespace art

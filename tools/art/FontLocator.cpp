@@ -2,9 +2,9 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <strings.h>
 #include <memory>
 #include <stdexcept>
-#include <strings.h>
 
 namespace art {
 
@@ -23,8 +23,7 @@ using PatternPtr = std::unique_ptr<FcPattern, PatternDeleter>;
 // default one would stay allocated until exit.
 using ConfigPtr = std::unique_ptr<FcConfig, ConfigDeleter>;
 
-bool hasFamily(const FcPattern& font, const std::string& family)
-{
+bool hasFamily(const FcPattern& font, const std::string& family) {
     FcChar8* name = nullptr;
     for (int i = 0; FcPatternGetString(&font, FC_FAMILY, i, &name) == FcResultMatch; ++i) {
         if (strcasecmp(reinterpret_cast<const char*>(name), family.c_str()) == 0) {
@@ -34,10 +33,9 @@ bool hasFamily(const FcPattern& font, const std::string& family)
     return false;
 }
 
-} // namespace
+}  // namespace
 
-std::filesystem::path locateFont(const std::string& pattern)
-{
+std::filesystem::path locateFont(const std::string& pattern) {
     PatternPtr wanted(FcNameParse(reinterpret_cast<const FcChar8*>(pattern.c_str())));
     FcChar8* family = nullptr;
     if (!wanted || FcPatternGetString(wanted.get(), FC_FAMILY, 0, &family) != FcResultMatch) {
@@ -54,10 +52,11 @@ std::filesystem::path locateFont(const std::string& pattern)
     const PatternPtr match(FcFontMatch(config.get(), wanted.get(), &result));
     FcChar8* file = nullptr;
     // A stand-in face would silently change the pictures, so refuse it.
-    if (!match || !hasFamily(*match, familyName) || FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) {
+    if (!match || !hasFamily(*match, familyName) ||
+        FcPatternGetString(match.get(), FC_FILE, 0, &file) != FcResultMatch) {
         throw std::runtime_error("font not installed: " + pattern);
     }
     return reinterpret_cast<const char*>(file);
 }
 
-} // namespace art
+}  // namespace art

@@ -8,4 +8,4 @@ namespace art {
 // The font file fontconfig picks for a pattern such as "Liberation Serif".
 std::filesystem::path locateFont(const std::string& pattern);
 
-} // namespace art
+}  // namespace art

@@ -12,9 +12,7 @@ template <typename T>
 class Grid {
 public:
     Grid(int width, int height, T fill = T{})
-        : width_(width), height_(height), cells_(static_cast<std::size_t>(width * height), fill)
-    {
-    }
+        : width_(width), height_(height), cells_(static_cast<std::size_t>(width * height), fill) {}
 
     int width() const { return width_; }
     int height() const { return height_; }
@@ -39,4 +37,4 @@ struct IndexedImage {
     std::vector<Rgb> palette;
 };
 
-} // namespace art
+}  // namespace art

@@ -28,8 +28,7 @@ constexpr Rgb kTealDark = rgb8(0x004A4A);
 constexpr Rgb kEmbossGrey = rgb8(0x808080);
 constexpr Rgb kEmbossWhite = rgb8(0xFFFFFF);
 
-IndexedImage systemPaletteImage(int width, int height, SystemColor fill)
-{
+IndexedImage systemPaletteImage(int width, int height, SystemColor fill) {
     return {Grid<std::uint8_t>(width, height, fill), {kSystemColors.begin(), kSystemColors.end()}};
 }
 
@@ -38,8 +37,7 @@ bool litEdge(const Mask& mask, int x, int y) { return !mask.has(x, y - 1) || !ma
 bool shadedEdge(const Mask& mask, int x, int y) { return !mask.has(x, y + 1) || !mask.has(x + 1, y); }
 
 // An italic X: the strokes lean right like handwriting.
-Mask crossMark()
-{
+Mask crossMark() {
     const Shape falling = Shape::polygon({{5.0f, 2.5f}, {8.4f, 2.5f}, {14.2f, 14.5f}, {10.8f, 14.5f}});
     const Shape rising = Shape::polygon({{12.8f, 2.5f}, {16.2f, 2.5f}, {6.4f, 14.5f}, {3.0f, 14.5f}});
     return Mask::of(falling.united(rising), kButtonWidth, kButtonHeight);
@@ -47,29 +45,24 @@ Mask crossMark()
 
 // The hook sweeps from the left over the top and down into a short stem.
 // Centred on a pixel column so the stem and dot are a whole three pixels wide.
-Mask questionMark()
-{
+Mask questionMark() {
     constexpr Vec2 kHookCentre{8.5f, 6.0f};
     const float gapFrom = 95.0f * std::numbers::pi_v<float> / 180.0f;
     const float gapTo = 172.0f * std::numbers::pi_v<float> / 180.0f;
-    const Shape gap = Shape::polygon({kHookCentre, kHookCentre + polar(12.0f, gapFrom),
-                                      kHookCentre + polar(12.0f, (gapFrom + gapTo) * 0.5f),
-                                      kHookCentre + polar(12.0f, gapTo)});
+    const Shape gap =
+        Shape::polygon({kHookCentre, kHookCentre + polar(12.0f, gapFrom),
+                        kHookCentre + polar(12.0f, (gapFrom + gapTo) * 0.5f), kHookCentre + polar(12.0f, gapTo)});
     const Shape hook = Shape::circle(kHookCentre, 5.0f).minus(Shape::circle(kHookCentre, 2.2f)).minus(gap);
     const Shape stem = Shape::box({7.0f, 9.5f, 10.0f, 12.5f});
     const Shape dot = Shape::box({7.0f, 14.0f, 10.0f, 17.0f});
     return Mask::of(hook.united(stem).united(dot), kHelpSize, kHelpSize);
 }
 
-RgbImage keyedGlyph()
-{
-    return RgbImage(kHelpSize, kHelpSize, kMagentaKey);
-}
+RgbImage keyedGlyph() { return RgbImage(kHelpSize, kHelpSize, kMagentaKey); }
 
-} // namespace
+}  // namespace
 
-IndexedImage drawQuitIcon()
-{
+IndexedImage drawQuitIcon() {
     const Mask cross = crossMark();
     const Mask shadow = cross.shifted(1, 1);
     IndexedImage icon = systemPaletteImage(kButtonWidth, kButtonHeight, Silver);
@@ -85,8 +78,7 @@ IndexedImage drawQuitIcon()
     return icon;
 }
 
-IndexedImage drawPauseIcon()
-{
+IndexedImage drawPauseIcon() {
     constexpr std::array<int, 2> kBarLeft{4, 11};
     constexpr int kBarWidth = 5;
     constexpr int kTop = 1;
@@ -103,8 +95,7 @@ IndexedImage drawPauseIcon()
     return icon;
 }
 
-RgbImage drawHelpGlyph()
-{
+RgbImage drawHelpGlyph() {
     const Mask glyph = questionMark();
     RgbImage image = keyedGlyph();
     for (int y = 0; y < kHelpSize; ++y) {
@@ -118,8 +109,7 @@ RgbImage drawHelpGlyph()
 }
 
 // Drawn the way disabled controls are: a grey shape over its own white highlight.
-RgbImage drawDisabledHelpGlyph()
-{
+RgbImage drawDisabledHelpGlyph() {
     const Mask glyph = questionMark();
     const Mask highlight = glyph.shifted(1, 1);
     RgbImage image = keyedGlyph();
@@ -135,4 +125,4 @@ RgbImage drawDisabledHelpGlyph()
     return image;
 }
 
-} // namespace art
+}  // namespace art

@@ -10,8 +10,7 @@ namespace art {
 namespace {
 
 // Distance scaled so that the ghost's outline lies at its radius, whatever its shape.
-float apertureRadius(const Ghost& ghost, Vec2 d)
-{
+float apertureRadius(const Ghost& ghost, Vec2 d) {
     const float r = length(d);
     if (ghost.sides == 0) {
         return r;
@@ -23,8 +22,7 @@ float apertureRadius(const Ghost& ghost, Vec2 d)
 }
 
 // A soft rim whose outer edge runs warmer and inner edge bluer, like a real lens.
-Color ghostLight(const Ghost& ghost, Vec2 centre, Vec2 p)
-{
+Color ghostLight(const Ghost& ghost, Vec2 centre, Vec2 p) {
     const float r = apertureRadius(ghost, p - centre);
     const float width = 1.2f + ghost.radius * 0.07f;
     auto rim = [&](float at) { return std::exp(-std::pow((r - at) / width, 2.0f)) * ghost.ring; };
@@ -34,10 +32,9 @@ Color ghostLight(const Ghost& ghost, Vec2 centre, Vec2 p)
             0.6f * rim(ghost.radius - 1.0f) + ghost.tint.b * (inside + rim(ghost.radius)), 1.0f};
 }
 
-} // namespace
+}  // namespace
 
-void drawLensFlare(Raster& raster, Vec2 sun, Vec2 end, std::span<const Ghost> ghosts)
-{
+void drawLensFlare(Raster& raster, Vec2 sun, Vec2 end, std::span<const Ghost> ghosts) {
     for (const Ghost& ghost : ghosts) {
         const Vec2 centre = sun + (end - sun) * ghost.along;
         const float reach = ghost.radius + 6.0f;
@@ -46,4 +43,4 @@ void drawLensFlare(Raster& raster, Vec2 sun, Vec2 end, std::span<const Ghost> gh
     }
 }
 
-} // namespace art
+}  // namespace art

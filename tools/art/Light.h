@@ -8,4 +8,4 @@ namespace art {
 // A unit direction on screen, pointing towards the light.
 inline constexpr Vec2 kUpperLeftLight{-0.55f, -0.83f};
 
-} // namespace art
+}  // namespace art

@@ -16,16 +16,16 @@ constexpr int kHeight = 86;
 constexpr int kLetterSize = 50;
 // The radiation sign stands in for the "o": it covers columns 105..167 of the
 // logo, round the empty slot 121..148, so the letters keep clear of its ring.
-constexpr int kFrontLastColumn = 102; // of "Ferr", outline included
-constexpr int kBackFirstColumn = 171; // of "wind", outline included
-constexpr int kBaseline = 67;    // centres the capitals on the sign
+constexpr int kFrontLastColumn = 102;  // of "Ferr", outline included
+constexpr int kBackFirstColumn = 171;  // of "wind", outline included
+constexpr int kBaseline = 67;          // centres the capitals on the sign
 constexpr int kOutline = 2;
 
-constexpr MetalFinish kGlossyBronze{{hexColor(0xFFE2A8), hexColor(0xE89A48), hexColor(0x6A3210),
-                                     hexColor(0xB8662A), hexColor(0xF2B066)},
-                                    1.0f,
-                                    hexColor(0x1E0C04),
-                                    kOutline};
+constexpr MetalFinish kGlossyBronze{
+    {hexColor(0xFFE2A8), hexColor(0xE89A48), hexColor(0x6A3210), hexColor(0xB8662A), hexColor(0xF2B066)},
+    1.0f,
+    hexColor(0x1E0C04),
+    kOutline};
 
 struct PlacedInk {
     Grid<float> ink;
@@ -34,8 +34,7 @@ struct PlacedInk {
 };
 
 // Lays both halves of the name on one baseline, the sign's slot between them.
-PlacedInk nameInk(const SdlLettering& lettering)
-{
+PlacedInk nameInk(const SdlLettering& lettering) {
     const auto font = locateFont("Liberation Serif:bold");
     const LineInk front = lettering.renderOnBaseline(font, kLetterSize, "Ferr");
     const LineInk back = lettering.renderOnBaseline(font, kLetterSize, "wind");
@@ -60,14 +59,13 @@ PlacedInk nameInk(const SdlLettering& lettering)
     return name;
 }
 
-} // namespace
+}  // namespace
 
-RgbImage drawLogo(const SdlLettering& lettering)
-{
+RgbImage drawLogo(const SdlLettering& lettering) {
     Raster raster(kWidth, kHeight);
     const PlacedInk name = nameInk(lettering);
     drawMetalLettering(raster, name.ink, name.left, name.top, kGlossyBronze);
     return flattenOnBlackKey(raster);
 }
 
-} // namespace art
+}  // namespace art

@@ -6,8 +6,7 @@ namespace {
 
 constexpr int kSamples = 4;
 
-int samplesInside(const Shape& shape, int x, int y)
-{
+int samplesInside(const Shape& shape, int x, int y) {
     int inside = 0;
     for (int sy = 0; sy < kSamples; ++sy) {
         for (int sx = 0; sx < kSamples; ++sx) {
@@ -19,10 +18,9 @@ int samplesInside(const Shape& shape, int x, int y)
     return inside;
 }
 
-} // namespace
+}  // namespace
 
-Mask Mask::of(const Shape& shape, int width, int height)
-{
+Mask Mask::of(const Shape& shape, int width, int height) {
     Mask mask(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
@@ -32,8 +30,7 @@ Mask Mask::of(const Shape& shape, int width, int height)
     return mask;
 }
 
-Mask Mask::shifted(int dx, int dy) const
-{
+Mask Mask::shifted(int dx, int dy) const {
     Mask moved(width(), height());
     for (int y = 0; y < height(); ++y) {
         for (int x = 0; x < width(); ++x) {
@@ -43,4 +40,4 @@ Mask Mask::shifted(int dx, int dy) const
     return moved;
 }
 
-} // namespace art
+}  // namespace art

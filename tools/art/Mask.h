@@ -26,4 +26,4 @@ private:
     Grid<std::uint8_t> cells_;
 };
 
-} // namespace art
+}  // namespace art

@@ -13,13 +13,11 @@ float inkAt(const Grid<float>& ink, int x, int y) { return ink.contains(x, y) ? 
 
 // Positive where the letter's edge faces the upper left, negative where it
 // faces the lower right.
-float edgeFacingLight(const Grid<float>& ink, int x, int y)
-{
+float edgeFacingLight(const Grid<float>& ink, int x, int y) {
     return inkAt(ink, x + 1, y + 1) - inkAt(ink, x - 1, y - 1);
 }
 
-Color letterColor(const Grid<float>& ink, int x, int y, const MetalFinish& finish)
-{
+Color letterColor(const Grid<float>& ink, int x, int y, const MetalFinish& finish) {
     const float down = (static_cast<float>(y) + 0.5f) / static_cast<float>(ink.height());
     const Color base = ramp(finish.tones, down);
     const float edge = std::clamp(edgeFacingLight(ink, x, y) * finish.bevel, -1.0f, 1.0f);
@@ -27,10 +25,9 @@ Color letterColor(const Grid<float>& ink, int x, int y, const MetalFinish& finis
     return mix(base, toward, std::abs(edge) * 0.6f);
 }
 
-} // namespace
+}  // namespace
 
-void drawMetalLettering(Raster& raster, const Grid<float>& ink, int left, int top, const MetalFinish& finish)
-{
+void drawMetalLettering(Raster& raster, const Grid<float>& ink, int left, int top, const MetalFinish& finish) {
     Grid<float> outline = ink;
     for (int i = 0; i < finish.outlineWidth; ++i) {
         outline = dilated(outline);
@@ -44,4 +41,4 @@ void drawMetalLettering(Raster& raster, const Grid<float>& ink, int left, int to
     });
 }
 
-} // namespace art
+}  // namespace art

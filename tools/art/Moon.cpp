@@ -14,20 +14,19 @@ namespace art {
 namespace {
 
 struct Crater {
-    Vec3 centre;        // unit vector on the sphere
+    Vec3 centre;  // unit vector on the sphere
     float angularRadius = 0.0f;
-    float depth = 0.0f; // steepness of the bowl walls
-    float rays = 0.0f;  // brightness of ejecta rays, for young craters
+    float depth = 0.0f;  // steepness of the bowl walls
+    float rays = 0.0f;   // brightness of ejecta rays, for young craters
 };
 
 constexpr float kEarthshine = 0.035f;
-constexpr float kRimWidth = 0.3f; // of the crater radius
+constexpr float kRimWidth = 0.3f;  // of the crater radius
 // Shading varies quickly across crater rims; averaging a few samples per pixel keeps them clean.
 constexpr int kSubsamples = 3;
 
 // Uniform over the visible face, so the limb gets foreshortened craters too.
-Vec3 visiblePoint(Random& random)
-{
+Vec3 visiblePoint(Random& random) {
     for (;;) {
         const float x = random.range(-0.95f, 0.95f);
         const float y = random.range(-0.95f, 0.95f);
@@ -38,8 +37,7 @@ Vec3 visiblePoint(Random& random)
 }
 
 // Many small craters, a few large ones.
-std::vector<Crater> scatterCraters(const Moon& moon)
-{
+std::vector<Crater> scatterCraters(const Moon& moon) {
     Random random(moon.seed);
     std::vector<Crater> craters;
     for (int i = 0; i < moon.craters; ++i) {
@@ -57,8 +55,7 @@ struct SurfacePoint {
 
 // Slope of the crater's height profile across its radius: a parabolic bowl
 // rising to a rim that falls away outside.
-float craterSlope(float t, float depth)
-{
+float craterSlope(float t, float depth) {
     if (t < 1.0f) {
         return 2.0f * depth * t;
     }
@@ -66,8 +63,7 @@ float craterSlope(float t, float depth)
     return -2.0f * depth * u * std::exp(-u * u) * 1.6f;
 }
 
-void applyCrater(SurfacePoint& point, Vec3 position, const Crater& crater, const Noise& noise)
-{
+void applyCrater(SurfacePoint& point, Vec3 position, const Crater& crater, const Noise& noise) {
     const float cosine = std::clamp(dot(position, crater.centre), -1.0f, 1.0f);
     const float t = std::acos(cosine) / crater.angularRadius;
     if (t > 1.0f + 3.0f * kRimWidth) {
@@ -84,8 +80,7 @@ void applyCrater(SurfacePoint& point, Vec3 position, const Crater& crater, const
     }
 }
 
-float baseAlbedo(Vec3 position, const Noise& noise)
-{
+float baseAlbedo(Vec3 position, const Noise& noise) {
     const float longitude = std::atan2(position.x, position.z);
     const float latitude = std::asin(std::clamp(position.y, -1.0f, 1.0f));
     const Vec2 surface{longitude * 1.8f, latitude * 1.8f};
@@ -94,8 +89,7 @@ float baseAlbedo(Vec3 position, const Noise& noise)
     return 0.62f - 0.24f * maria + 0.08f * grain;
 }
 
-float brightness(const Moon& moon, const std::vector<Crater>& craters, const Noise& noise, Vec3 light, Vec2 p)
-{
+float brightness(const Moon& moon, const std::vector<Crater>& craters, const Noise& noise, Vec3 light, Vec2 p) {
     const Vec2 d = (p - moon.centre) * (1.0f / moon.radius);
     const Vec3 position{d.x, d.y, std::sqrt(std::max(0.0f, 1.0f - dot(d, d)))};
     SurfacePoint point{position, baseAlbedo(position, noise)};
@@ -106,8 +100,7 @@ float brightness(const Moon& moon, const std::vector<Crater>& craters, const Noi
     return point.albedo * (kEarthshine + 1.1f * lambert);
 }
 
-Color shade(const Moon& moon, const std::vector<Crater>& craters, const Noise& noise, Vec3 light, Vec2 p)
-{
+Color shade(const Moon& moon, const std::vector<Crater>& craters, const Noise& noise, Vec3 light, Vec2 p) {
     float sum = 0.0f;
     for (int sy = 0; sy < kSubsamples; ++sy) {
         for (int sx = 0; sx < kSubsamples; ++sx) {
@@ -120,15 +113,13 @@ Color shade(const Moon& moon, const std::vector<Crater>& craters, const Noise& n
     return {moon.rock.r * lit, moon.rock.g * lit, moon.rock.b * lit + 0.012f, 1.0f};
 }
 
-} // namespace
+}  // namespace
 
-void drawMoon(Raster& raster, const Moon& moon)
-{
+void drawMoon(Raster& raster, const Moon& moon) {
     const Noise noise(moon.seed);
     const std::vector<Crater> craters = scatterCraters(moon);
     const Vec3 light = lightDirection(moon.towardsLight, moon.lightElevation);
-    raster.fill(Shape::circle(moon.centre, moon.radius),
-                [&](Vec2 p) { return shade(moon, craters, noise, light, p); });
+    raster.fill(Shape::circle(moon.centre, moon.radius), [&](Vec2 p) { return shade(moon, craters, noise, light, p); });
 }
 
-} // namespace art
+}  // namespace art

@@ -10,11 +10,11 @@ namespace {
 
 float lerp(float a, float b, float t) { return a + (b - a) * t; }
 
-} // namespace
+}  // namespace
 
-float Noise::hash(int x, int y) const
-{
-    std::uint32_t h = seed_ ^ (static_cast<std::uint32_t>(x) * 0x27D4EB2DU) ^ (static_cast<std::uint32_t>(y) * 0x165667B1U);
+float Noise::hash(int x, int y) const {
+    std::uint32_t h =
+        seed_ ^ (static_cast<std::uint32_t>(x) * 0x27D4EB2DU) ^ (static_cast<std::uint32_t>(y) * 0x165667B1U);
     h ^= h >> 15;
     h *= 0x85EBCA6BU;
     h ^= h >> 13;
@@ -23,8 +23,7 @@ float Noise::hash(int x, int y) const
     return static_cast<float>(h >> 8) / static_cast<float>(1U << 24);
 }
 
-float Noise::value(Vec2 p) const
-{
+float Noise::value(Vec2 p) const {
     const float fx = std::floor(p.x);
     const float fy = std::floor(p.y);
     const int x = static_cast<int>(fx);
@@ -36,8 +35,7 @@ float Noise::value(Vec2 p) const
     return lerp(top, bottom, ty);
 }
 
-float Noise::fractal(Vec2 p, int octaves) const
-{
+float Noise::fractal(Vec2 p, int octaves) const {
     float sum = 0.0f;
     float weight = 0.5f;
     float total = 0.0f;
@@ -51,4 +49,4 @@ float Noise::fractal(Vec2 p, int octaves) const
     return sum / total;
 }
 
-} // namespace art
+}  // namespace art

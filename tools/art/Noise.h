@@ -22,4 +22,4 @@ private:
     std::uint32_t seed_;
 };
 
-} // namespace art
+}  // namespace art

@@ -22,4 +22,4 @@ RgbImage drawLitStartButton(const SdlLettering& lettering);
 RgbImage drawRadiationSign();
 RgbImage drawSmallTitle(const SdlLettering& lettering);
 
-} // namespace art
+}  // namespace art

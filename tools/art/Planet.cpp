@@ -12,7 +12,7 @@ namespace art {
 namespace {
 
 constexpr Color kCloud{0.96f, 0.97f, 1.0f, 1.0f};
-constexpr float kHaloWidth = 0.07f; // of the radius
+constexpr float kHaloWidth = 0.07f;  // of the radius
 
 struct Globe {
     const Planet& planet;
@@ -21,10 +21,7 @@ struct Globe {
 };
 
 // Longitude and latitude, scaled to the size of the continents.
-Vec2 mapPosition(Vec3 n)
-{
-    return {std::atan2(n.x, n.z) * 1.6f, std::asin(std::clamp(n.y, -1.0f, 1.0f)) * 1.6f};
-}
+Vec2 mapPosition(Vec3 n) { return {std::atan2(n.x, n.z) * 1.6f, std::asin(std::clamp(n.y, -1.0f, 1.0f)) * 1.6f}; }
 
 // What lies at a point of the map: how much of it is land, and its colour.
 struct Ground {
@@ -32,8 +29,7 @@ struct Ground {
     Color color;
 };
 
-Ground ground(const Globe& globe, Vec2 at)
-{
+Ground ground(const Globe& globe, Vec2 at) {
     const Planet& planet = globe.planet;
     const float height = globe.noise.fractal(at + Vec2{5.3f, 2.9f}, 6);
     // Fractal noise clusters round one half, so a small shift of the shore changes the land's share a lot.
@@ -47,15 +43,13 @@ Ground ground(const Globe& globe, Vec2 at)
     return {land, mix(sea, soil, land)};
 }
 
-float cloudCover(const Globe& globe, Vec2 at)
-{
+float cloudCover(const Globe& globe, Vec2 at) {
     // Stretched along the parallels, as winds draw them out.
     const float wisps = globe.noise.fractal({at.x * 1.4f + 20.0f, at.y * 4.0f}, 5);
     return smoothstep(1.0f - globe.planet.clouds, 1.05f - globe.planet.clouds * 0.6f, wisps) * 0.85f;
 }
 
-Color shade(const Globe& globe, Vec2 p)
-{
+Color shade(const Globe& globe, Vec2 p) {
     const Planet& planet = globe.planet;
     const Vec2 d = (p - planet.centre) * (1.0f / planet.radius);
     const Vec3 n{d.x, d.y, std::sqrt(std::max(0.0f, 1.0f - dot(d, d)))};
@@ -75,8 +69,7 @@ Color shade(const Globe& globe, Vec2 p)
 
 // A thin glow round the limb on the lit side, fading fast inwards and slowly
 // outwards; running across the edge keeps the limb from aliasing.
-Color halo(const Globe& globe, Vec2 p)
-{
+Color halo(const Globe& globe, Vec2 p) {
     const Planet& planet = globe.planet;
     const Vec2 d = (p - planet.centre) * (1.0f / planet.radius);
     const float r = length(d);
@@ -86,14 +79,13 @@ Color halo(const Globe& globe, Vec2 p)
     return withAlpha(planet.air, std::exp(-beyond) * lit * 0.7f);
 }
 
-} // namespace
+}  // namespace
 
-void drawPlanet(Raster& raster, const Planet& planet)
-{
+void drawPlanet(Raster& raster, const Planet& planet) {
     const Globe globe{planet, Noise(planet.seed), lightDirection(planet.towardsLight, planet.lightElevation)};
     const Shape disc = Shape::circle(planet.centre, planet.radius);
     raster.fill(disc, [&](Vec2 p) { return shade(globe, p); });
     raster.shine(disc.bounds().grown(planet.radius * kHaloWidth * 5.0f), [&](Vec2 p) { return halo(globe, p); });
 }
 
-} // namespace art
+}  // namespace art

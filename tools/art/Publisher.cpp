@@ -40,8 +40,7 @@ constexpr Color kLetterEdge = hexColor(0xFFF2E0);
 constexpr Color kLetterShadow = hexColor(0x001452);
 
 // Faint diagonal lattice; its lines pass clear of the corners.
-Color field(Vec2 p)
-{
+Color field(Vec2 p) {
     constexpr float kPeriod = 8.0f;
     auto line = [&](float u) {
         const float phase = std::fmod(u + 4.0f, kPeriod);
@@ -56,8 +55,7 @@ Color field(Vec2 p)
     return mix(base, lighter, 0.22f * lattice + 0.3f * glow * (1.0f - 0.5f * lattice));
 }
 
-Shape hexagon(float radius)
-{
+Shape hexagon(float radius) {
     std::vector<Vec2> corners;
     for (int i = 0; i < 6; ++i) {
         const float angle = (-90.0f + 60.0f * static_cast<float>(i)) * std::numbers::pi_v<float> / 180.0f;
@@ -66,12 +64,12 @@ Shape hexagon(float radius)
     return Shape::polygon(std::move(corners));
 }
 
-void drawBadge(Raster& raster)
-{
+void drawBadge(Raster& raster) {
     const float top = kBadgeCentre.y - kBadgeRadius;
     const float bottom = kBadgeCentre.y + kBadgeRadius;
     raster.fill(hexagon(kBadgeRadius + 1.0f), kLetterShadow);
-    raster.fill(hexagon(kBadgeRadius), [=](Vec2 p) { return mix(kBorderLight, kBorderDark, smoothstep(top, bottom, p.y)); });
+    raster.fill(hexagon(kBadgeRadius),
+                [=](Vec2 p) { return mix(kBorderLight, kBorderDark, smoothstep(top, bottom, p.y)); });
     raster.fill(hexagon(kBadgeRadius - kBorderWidth),
                 [=](Vec2 p) { return mix(kPanelLight, kPanelDark, smoothstep(top + 6.0f, bottom, p.y)); });
 }
@@ -82,8 +80,7 @@ struct Part {
 };
 
 // A small waving alien: every part gets a dark cartoon outline first.
-std::vector<Part> alienParts()
-{
+std::vector<Part> alienParts() {
     return {{Shape::capsule({18.5f, 14.5f}, {15.5f, 9.5f}, 0.6f), kInk},
             {Shape::capsule({25.5f, 14.5f}, {28.5f, 9.5f}, 0.6f), kInk},
             {Shape::circle({15.3f, 9.0f}, 1.6f), kBulb},
@@ -96,8 +93,7 @@ std::vector<Part> alienParts()
             {Shape::circle({22.0f, 21.5f}, 7.6f), kSkin}};
 }
 
-void drawAlien(Raster& raster)
-{
+void drawAlien(Raster& raster) {
     const std::vector<Part> parts = alienParts();
     for (const Part& part : parts) {
         raster.fill(part.shape.grown(1.0f), kInk);
@@ -110,13 +106,14 @@ void drawAlien(Raster& raster)
     raster.fill(Shape::ellipse({24.8f, 20.5f}, {2.2f, 2.9f}), kEyeWhite);
     raster.fill(Shape::circle({19.8f, 21.3f}, 1.2f), kPupil);
     raster.fill(Shape::circle({25.4f, 21.3f}, 1.2f), kPupil);
-    const Shape smile = Shape::circle({22.0f, 23.6f}, 3.4f).innerBand(0.9f).intersected(Shape::box({17.0f, 24.8f, 27.0f, 29.0f}));
+    const Shape smile =
+        Shape::circle({22.0f, 23.6f}, 3.4f).innerBand(0.9f).intersected(Shape::box({17.0f, 24.8f, 27.0f, 29.0f}));
     raster.fill(smile, kInk);
 }
 
-void drawName(Raster& raster, const SdlLettering& lettering)
-{
-    const Grid<float> ink = lettering.renderToFit(locateFont("Liberation Sans:bold"), "Nebulka", kTextWidth - 2, kTextHeight);
+void drawName(Raster& raster, const SdlLettering& lettering) {
+    const Grid<float> ink =
+        lettering.renderToFit(locateFont("Liberation Sans:bold"), "Nebulka", kTextWidth - 2, kTextHeight);
     const Grid<float> edge = dilated(ink);
     const int left = kTextLeft + (kTextWidth - ink.width()) / 2;
     const int top = (kHeight - ink.height()) / 2;
@@ -125,10 +122,9 @@ void drawName(Raster& raster, const SdlLettering& lettering)
     raster.stamp(ink, left, top, [](Vec2) { return kLetterRed; });
 }
 
-} // namespace
+}  // namespace
 
-IndexedImage drawPublisher(const SdlLettering& lettering)
-{
+IndexedImage drawPublisher(const SdlLettering& lettering) {
     Raster raster(kWidth, kHeight, {0.0f, 0.0f, 0.0f, 1.0f});
     raster.fill(Shape::box({0.0f, 0.0f, kWidth, kHeight}), field);
     drawBadge(raster);
@@ -137,4 +133,4 @@ IndexedImage drawPublisher(const SdlLettering& lettering)
     return quantize(flattenRounded(raster), 256, {kField});
 }
 
-} // namespace art
+}  // namespace art

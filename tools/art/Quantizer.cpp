@@ -16,22 +16,19 @@ struct Entry {
 
 using Bucket = std::vector<Entry>;
 
-int channel(Rgb c, int which)
-{
+int channel(Rgb c, int which) {
     const std::array<int, 3> channels{c.r, c.g, c.b};
     return channels[static_cast<std::size_t>(which)];
 }
 
-int spread(const Bucket& bucket, int which)
-{
+int spread(const Bucket& bucket, int which) {
     const auto [low, high] = std::minmax_element(bucket.begin(), bucket.end(), [which](const Entry& a, const Entry& b) {
         return channel(a.color, which) < channel(b.color, which);
     });
     return channel(high->color, which) - channel(low->color, which);
 }
 
-int widestChannel(const Bucket& bucket)
-{
+int widestChannel(const Bucket& bucket) {
     int widest = 0;
     for (int which = 1; which < 3; ++which) {
         if (spread(bucket, which) > spread(bucket, widest)) {
@@ -41,8 +38,7 @@ int widestChannel(const Bucket& bucket)
     return widest;
 }
 
-int pixelCount(const Bucket& bucket)
-{
+int pixelCount(const Bucket& bucket) {
     int total = 0;
     for (const Entry& entry : bucket) {
         total += entry.count;
@@ -51,16 +47,15 @@ int pixelCount(const Bucket& bucket)
 }
 
 // Wide buckets with many pixels lose the most by sharing one colour.
-float splitPriority(const Bucket& bucket)
-{
+float splitPriority(const Bucket& bucket) {
     if (bucket.size() < 2) {
         return -1.0f;
     }
-    return static_cast<float>(spread(bucket, widestChannel(bucket))) * std::sqrt(static_cast<float>(pixelCount(bucket)));
+    return static_cast<float>(spread(bucket, widestChannel(bucket))) *
+           std::sqrt(static_cast<float>(pixelCount(bucket)));
 }
 
-std::pair<Bucket, Bucket> split(Bucket bucket)
-{
+std::pair<Bucket, Bucket> split(Bucket bucket) {
     const int which = widestChannel(bucket);
     std::sort(bucket.begin(), bucket.end(), [which](const Entry& a, const Entry& b) {
         return channel(a.color, which) != channel(b.color, which) ? channel(a.color, which) < channel(b.color, which)
@@ -75,8 +70,7 @@ std::pair<Bucket, Bucket> split(Bucket bucket)
             Bucket(bucket.begin() + static_cast<std::ptrdiff_t>(cut), bucket.end())};
 }
 
-Rgb average(const Bucket& bucket)
-{
+Rgb average(const Bucket& bucket) {
     std::array<double, 3> sum{};
     for (const Entry& entry : bucket) {
         for (int which = 0; which < 3; ++which) {
@@ -84,12 +78,13 @@ Rgb average(const Bucket& bucket)
         }
     }
     const double total = pixelCount(bucket);
-    auto mean = [&](int which) { return static_cast<std::uint8_t>(std::lround(sum[static_cast<std::size_t>(which)] / total)); };
+    auto mean = [&](int which) {
+        return static_cast<std::uint8_t>(std::lround(sum[static_cast<std::size_t>(which)] / total));
+    };
     return {mean(0), mean(1), mean(2)};
 }
 
-Bucket histogram(const RgbImage& image, const std::vector<Rgb>& pinned)
-{
+Bucket histogram(const RgbImage& image, const std::vector<Rgb>& pinned) {
     std::map<Rgb, int> counts;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -105,8 +100,7 @@ Bucket histogram(const RgbImage& image, const std::vector<Rgb>& pinned)
     return entries;
 }
 
-std::vector<Bucket> medianCut(Bucket all, std::size_t buckets)
-{
+std::vector<Bucket> medianCut(Bucket all, std::size_t buckets) {
     std::vector<Bucket> result{std::move(all)};
     while (result.size() < buckets) {
         const auto widest = std::max_element(result.begin(), result.end(), [](const Bucket& a, const Bucket& b) {
@@ -122,16 +116,14 @@ std::vector<Bucket> medianCut(Bucket all, std::size_t buckets)
     return result;
 }
 
-int distanceSquared(Rgb a, Rgb b)
-{
+int distanceSquared(Rgb a, Rgb b) {
     const int dr = a.r - b.r;
     const int dg = a.g - b.g;
     const int db = a.b - b.b;
     return dr * dr + dg * dg + db * db;
 }
 
-std::uint8_t nearest(const std::vector<Rgb>& palette, Rgb color)
-{
+std::uint8_t nearest(const std::vector<Rgb>& palette, Rgb color) {
     std::size_t best = 0;
     for (std::size_t i = 1; i < palette.size(); ++i) {
         if (distanceSquared(palette[i], color) < distanceSquared(palette[best], color)) {
@@ -141,10 +133,9 @@ std::uint8_t nearest(const std::vector<Rgb>& palette, Rgb color)
     return static_cast<std::uint8_t>(best);
 }
 
-} // namespace
+}  // namespace
 
-IndexedImage quantize(const RgbImage& image, std::size_t paletteSize, const std::vector<Rgb>& pinned)
-{
+IndexedImage quantize(const RgbImage& image, std::size_t paletteSize, const std::vector<Rgb>& pinned) {
     Bucket colors = histogram(image, pinned);
     std::vector<Rgb> palette = pinned;
     if (!colors.empty()) {
@@ -167,4 +158,4 @@ IndexedImage quantize(const RgbImage& image, std::size_t paletteSize, const std:
     return result;
 }
 
-} // namespace art
+}  // namespace art

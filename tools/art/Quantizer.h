@@ -11,4 +11,4 @@ namespace art {
 // colours head the palette, so pixels of exactly those colours keep them.
 IndexedImage quantize(const RgbImage& image, std::size_t paletteSize, const std::vector<Rgb>& pinned);
 
-} // namespace art
+}  // namespace art

@@ -16,11 +16,10 @@ constexpr float kTrefoilScale = 2.4f;
 
 constexpr Rgb kYellow = rgb8(0xFFFF00);
 
-} // namespace
+}  // namespace
 
 // Hard-edged in two exact colours, so the game's black key cuts it out cleanly.
-RgbImage drawRadiationSign()
-{
+RgbImage drawRadiationSign() {
     const Shape ring = Shape::circle(kCentre, kRingOuter).minus(Shape::circle(kCentre, kRingInner));
     const Mask sign = Mask::of(ring.united(trefoil(kCentre, kTrefoilScale)), kWidth, kHeight);
     RgbImage image(kWidth, kHeight);
@@ -34,4 +33,4 @@ RgbImage drawRadiationSign()
     return image;
 }
 
-} // namespace art
+}  // namespace art

@@ -20,4 +20,4 @@ private:
     std::uint64_t state_;
 };
 
-} // namespace art
+}  // namespace art

@@ -7,25 +7,22 @@ namespace art {
 
 namespace {
 
-Color over(Color source, Color destination)
-{
+Color over(Color source, Color destination) {
     const float alpha = source.a + destination.a * (1.0f - source.a);
     if (alpha <= 0.0f) {
         return {0.0f, 0.0f, 0.0f, 0.0f};
     }
     const float keep = destination.a * (1.0f - source.a);
-    return {(source.r * source.a + destination.r * keep) / alpha,
-            (source.g * source.a + destination.g * keep) / alpha,
+    return {(source.r * source.a + destination.r * keep) / alpha, (source.g * source.a + destination.g * keep) / alpha,
             (source.b * source.a + destination.b * keep) / alpha, alpha};
 }
 
-} // namespace
+}  // namespace
 
 Raster::Raster(int width, int height, Color fill) : pixels_(width, height, fill) {}
 
 template <typename Visit>
-void Raster::forEachPixelIn(const Box& area, Visit visit)
-{
+void Raster::forEachPixelIn(const Box& area, Visit visit) {
     const int left = std::max(0, static_cast<int>(std::floor(area.left)));
     const int top = std::max(0, static_cast<int>(std::floor(area.top)));
     const int right = std::min(width() - 1, static_cast<int>(std::ceil(area.right)));
@@ -37,8 +34,7 @@ void Raster::forEachPixelIn(const Box& area, Visit visit)
     }
 }
 
-void Raster::fill(const Shape& shape, const Paint& paint)
-{
+void Raster::fill(const Shape& shape, const Paint& paint) {
     forEachPixelIn(shape.bounds().grown(1.0f), [&](Color& pixel, Vec2 p) {
         const float coverage = shape.coverage(p);
         if (coverage > 0.0f) {
@@ -48,13 +44,11 @@ void Raster::fill(const Shape& shape, const Paint& paint)
     });
 }
 
-void Raster::fill(const Shape& shape, Color color)
-{
+void Raster::fill(const Shape& shape, Color color) {
     fill(shape, [color](Vec2) { return color; });
 }
 
-void Raster::stamp(const Grid<float>& coverage, int left, int top, const Paint& paint)
-{
+void Raster::stamp(const Grid<float>& coverage, int left, int top, const Paint& paint) {
     const Box area{static_cast<float>(left), static_cast<float>(top), static_cast<float>(left + coverage.width() - 1),
                    static_cast<float>(top + coverage.height() - 1)};
     forEachPixelIn(area, [&](Color& pixel, Vec2 p) {
@@ -66,8 +60,7 @@ void Raster::stamp(const Grid<float>& coverage, int left, int top, const Paint& 
     });
 }
 
-void Raster::shine(const Box& area, const Paint& light)
-{
+void Raster::shine(const Box& area, const Paint& light) {
     forEachPixelIn(area, [&](Color& pixel, Vec2 p) {
         const Color emitted = light(p);
         pixel.r += emitted.r * emitted.a;
@@ -76,8 +69,7 @@ void Raster::shine(const Box& area, const Paint& light)
     });
 }
 
-void Raster::erase(const Shape& shape)
-{
+void Raster::erase(const Shape& shape) {
     forEachPixelIn(shape.bounds().grown(1.0f), [&](Color& pixel, Vec2 p) {
         if (shape.contains(p)) {
             pixel = {0.0f, 0.0f, 0.0f, 0.0f};
@@ -85,10 +77,9 @@ void Raster::erase(const Shape& shape)
     });
 }
 
-void Raster::attenuate(const std::function<float(Vec2)>& factor)
-{
+void Raster::attenuate(const std::function<float(Vec2)>& factor) {
     forEachPixelIn({0.0f, 0.0f, static_cast<float>(width()), static_cast<float>(height())},
                    [&](Color& pixel, Vec2 p) { pixel = scaled(pixel, factor(p)); });
 }
 
-} // namespace art
+}  // namespace art

@@ -39,4 +39,4 @@ private:
     Grid<Color> pixels_;
 };
 
-} // namespace art
+}  // namespace art

@@ -23,8 +23,7 @@ struct SurfaceFreer {
 using FontPtr = std::unique_ptr<TTF_Font, FontCloser>;
 using SurfacePtr = std::unique_ptr<SDL_Surface, SurfaceFreer>;
 
-FontPtr openFont(const std::filesystem::path& fontFile, int pixelSize)
-{
+FontPtr openFont(const std::filesystem::path& fontFile, int pixelSize) {
     FontPtr font(TTF_OpenFont(fontFile.c_str(), pixelSize));
     if (!font) {
         throw std::runtime_error("cannot open font " + fontFile.string() + ": " + TTF_GetError());
@@ -34,8 +33,7 @@ FontPtr openFont(const std::filesystem::path& fontFile, int pixelSize)
     return font;
 }
 
-SurfacePtr renderLine(TTF_Font& font, const std::string& text)
-{
+SurfacePtr renderLine(TTF_Font& font, const std::string& text) {
     SurfacePtr line(TTF_RenderUTF8_Blended(&font, text.c_str(), SDL_Color{255, 255, 255, 255}));
     if (!line) {
         throw std::runtime_error(std::string("cannot render text: ") + TTF_GetError());
@@ -47,15 +45,13 @@ SurfacePtr renderLine(TTF_Font& font, const std::string& text)
     return argb;
 }
 
-float alphaAt(const SDL_Surface& surface, int x, int y)
-{
+float alphaAt(const SDL_Surface& surface, int x, int y) {
     const auto* row = static_cast<const std::uint8_t*>(surface.pixels) + y * surface.pitch;
     const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[x];
     return static_cast<float>(pixel >> 24) / 255.0f;
 }
 
-Grid<float> coverageOf(const SDL_Surface& surface)
-{
+Grid<float> coverageOf(const SDL_Surface& surface) {
     Grid<float> coverage(surface.w, surface.h);
     for (int y = 0; y < surface.h; ++y) {
         for (int x = 0; x < surface.w; ++x) {
@@ -68,12 +64,11 @@ Grid<float> coverageOf(const SDL_Surface& surface)
 struct InkBounds {
     int left = 0;
     int top = 0;
-    int right = -1; // inclusive; below left when there is no ink
+    int right = -1;  // inclusive; below left when there is no ink
     int bottom = -1;
 };
 
-InkBounds inkBounds(const Grid<float>& coverage)
-{
+InkBounds inkBounds(const Grid<float>& coverage) {
     InkBounds bounds{coverage.width(), coverage.height(), -1, -1};
     for (int y = 0; y < coverage.height(); ++y) {
         for (int x = 0; x < coverage.width(); ++x) {
@@ -88,8 +83,7 @@ InkBounds inkBounds(const Grid<float>& coverage)
     return bounds;
 }
 
-Grid<float> cropped(const Grid<float>& coverage, const InkBounds& bounds)
-{
+Grid<float> cropped(const Grid<float>& coverage, const InkBounds& bounds) {
     if (bounds.right < 0) {
         return Grid<float>(0, 0);
     }
@@ -102,10 +96,9 @@ Grid<float> cropped(const Grid<float>& coverage, const InkBounds& bounds)
     return ink;
 }
 
-} // namespace
+}  // namespace
 
-SdlLettering::SdlLettering()
-{
+SdlLettering::SdlLettering() {
     if (TTF_Init() != 0) {
         throw std::runtime_error(std::string("cannot start font rendering: ") + TTF_GetError());
     }
@@ -113,14 +106,12 @@ SdlLettering::SdlLettering()
 
 SdlLettering::~SdlLettering() { TTF_Quit(); }
 
-Grid<float> SdlLettering::render(const std::filesystem::path& font, int pixelSize, const std::string& text) const
-{
+Grid<float> SdlLettering::render(const std::filesystem::path& font, int pixelSize, const std::string& text) const {
     return renderOnBaseline(font, pixelSize, text).ink;
 }
 
 LineInk SdlLettering::renderOnBaseline(const std::filesystem::path& fontFile, int pixelSize,
-                                       const std::string& text) const
-{
+                                       const std::string& text) const {
     const FontPtr font = openFont(fontFile, pixelSize);
     const Grid<float> coverage = coverageOf(*renderLine(*font, text));
     const InkBounds bounds = inkBounds(coverage);
@@ -129,8 +120,7 @@ LineInk SdlLettering::renderOnBaseline(const std::filesystem::path& fontFile, in
 }
 
 Grid<float> SdlLettering::renderToFit(const std::filesystem::path& font, const std::string& text, int maxWidth,
-                                      int maxHeight) const
-{
+                                      int maxHeight) const {
     for (int size = kLargestSize; size > 1; --size) {
         Grid<float> ink = render(font, size, text);
         if (ink.width() <= maxWidth && ink.height() <= maxHeight) {
@@ -140,4 +130,4 @@ Grid<float> SdlLettering::renderToFit(const std::filesystem::path& font, const s
     throw std::runtime_error("text does not fit: " + text);
 }
 
-} // namespace art
+}  // namespace art

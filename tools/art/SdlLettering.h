@@ -32,4 +32,4 @@ public:
                             int maxHeight) const;
 };
 
-} // namespace art
+}  // namespace art

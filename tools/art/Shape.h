@@ -48,4 +48,4 @@ private:
     Box bounds_;
 };
 
-} // namespace art
+}  // namespace art

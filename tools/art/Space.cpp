@@ -42,8 +42,7 @@ constexpr std::array<Ghost, 12> kGhosts{{{0.1f, 7.0f, 0.16f, 0.12f, kTeal, 6},
 
 bool isShown(Vec2 p) { return p.x < kShown.right && p.y < kShown.bottom; }
 
-void addWorlds(Raster& raster)
-{
+void addWorlds(Raster& raster) {
     drawPlanet(raster, {kPlanet, 88.0f, kSun - kPlanet, 0.5f, hexColor(0x0A2E8C), hexColor(0xD8A43C), 0.3f, 0.35f,
                         hexColor(0x6EB4FF), 0xEA27U});
     const Vec2 moon{604.0f, 336.0f};
@@ -53,10 +52,9 @@ void addWorlds(Raster& raster)
                         hexColor(0xFF9070), 0x3A25U});
 }
 
-} // namespace
+}  // namespace
 
-RgbImage drawSpace()
-{
+RgbImage drawSpace() {
     Raster raster(kWidth, kHeight, {0.0f, 0.0f, 0.0f, 1.0f});
     drawStarfield(raster, {kShown, 900, 0x71AC0FULL});
     addWorlds(raster);
@@ -67,4 +65,4 @@ RgbImage drawSpace()
     return flattenDithered(raster);
 }
 
-} // namespace art
+}  // namespace art

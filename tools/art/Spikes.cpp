@@ -8,21 +8,17 @@ namespace art {
 
 namespace {
 
-constexpr Color kBronze[]{{0.30f, 0.15f, 0.05f, 1.0f},
-                          {0.58f, 0.31f, 0.11f, 1.0f},
-                          {0.82f, 0.49f, 0.2f, 1.0f},
-                          {1.0f, 0.74f, 0.43f, 1.0f}};
+constexpr Color kBronze[]{
+    {0.30f, 0.15f, 0.05f, 1.0f}, {0.58f, 0.31f, 0.11f, 1.0f}, {0.82f, 0.49f, 0.2f, 1.0f}, {1.0f, 0.74f, 0.43f, 1.0f}};
 
 float radians(float degrees) { return degrees * std::numbers::pi_v<float> / 180.0f; }
 
-Vec2 onOval(Vec2 centre, Vec2 radii, float angle)
-{
+Vec2 onOval(Vec2 centre, Vec2 radii, float angle) {
     return centre + Vec2{radii.x * std::cos(angle), radii.y * std::sin(angle)};
 }
 
 // Each spike is a two-faceted blade: the face turned to the light is bright.
-void drawSpike(Raster& raster, const SpikeCrown& crown, float degrees)
-{
+void drawSpike(Raster& raster, const SpikeCrown& crown, float degrees) {
     const float angle = radians(degrees);
     const Vec2 base = onOval(crown.centre, crown.baseRadii, angle);
     const Vec2 tip = onOval(crown.centre, crown.tipRadii, angle);
@@ -39,13 +35,12 @@ void drawSpike(Raster& raster, const SpikeCrown& crown, float degrees)
     });
 }
 
-} // namespace
+}  // namespace
 
-void drawSpikes(Raster& raster, const SpikeCrown& crown, std::span<const float> degrees)
-{
+void drawSpikes(Raster& raster, const SpikeCrown& crown, std::span<const float> degrees) {
     for (const float angle : degrees) {
         drawSpike(raster, crown, angle);
     }
 }
 
-} // namespace art
+}  // namespace art

@@ -10,8 +10,7 @@ namespace art {
 
 namespace {
 
-Color starColor(Random& random)
-{
+Color starColor(Random& random) {
     static constexpr std::array<Color, 5> kTemperatures{{{0.7f, 0.82f, 1.0f, 1.0f},
                                                          {1.0f, 0.93f, 0.7f, 1.0f},
                                                          {1.0f, 0.7f, 0.45f, 1.0f},
@@ -26,13 +25,12 @@ Color starColor(Random& random)
 struct Star {
     Vec2 centre;
     float brightness = 0.0f;
-    float sigma = 0.0f; // spread of the point image, pixels
-    float spikes = 0.0f; // length of the diffraction cross, pixels
+    float sigma = 0.0f;   // spread of the point image, pixels
+    float spikes = 0.0f;  // length of the diffraction cross, pixels
     Color color;
 };
 
-Star makeStar(Random& random, const Box& area)
-{
+Star makeStar(Random& random, const Box& area) {
     const Vec2 at{random.range(area.left, area.right), random.range(area.top, area.bottom)};
     const float kind = random.uniform();
     const Color color = starColor(random);
@@ -47,8 +45,7 @@ Star makeStar(Random& random, const Box& area)
     return {at, random.range(1.2f, 2.0f), 0.8f, random.range(4.0f, 8.0f), color};
 }
 
-float starProfile(const Star& star, Vec2 p)
-{
+float starProfile(const Star& star, Vec2 p) {
     const Vec2 d = p - star.centre;
     const float point = std::exp(-dot(d, d) / (2.0f * star.sigma * star.sigma));
     if (star.spikes <= 0.0f) {
@@ -60,10 +57,9 @@ float starProfile(const Star& star, Vec2 p)
     return (point + 0.5f * cross) * star.brightness;
 }
 
-} // namespace
+}  // namespace
 
-void drawStarfield(Raster& raster, const Starfield& field)
-{
+void drawStarfield(Raster& raster, const Starfield& field) {
     Random random(field.seed);
     for (int i = 0; i < field.count; ++i) {
         const Star star = makeStar(random, field.area);
@@ -73,4 +69,4 @@ void drawStarfield(Raster& raster, const Starfield& field)
     }
 }
 
-} // namespace art
+}  // namespace art

@@ -16,4 +16,4 @@ struct Starfield {
 // and a rare few with a diffraction cross; their light adds to the raster.
 void drawStarfield(Raster& raster, const Starfield& field);
 
-} // namespace art
+}  // namespace art

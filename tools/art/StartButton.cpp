@@ -42,16 +42,13 @@ constexpr Color kGlassLow = hexColor(0x123040);
 constexpr Color kGlowCore = hexColor(0xFFF6CC);
 constexpr Color kGlowEdge = hexColor(0xF08A1E);
 
-constexpr MetalFinish kGoldBronze{{hexColor(0xFFF2B8), hexColor(0xF4C658), hexColor(0x9A5E1C),
-                                   hexColor(0xD09A40), hexColor(0xF6CE70)},
-                                  1.0f,
-                                  hexColor(0x1A0C02),
-                                  1};
-constexpr MetalFinish kDarkTeal{{hexColor(0x1A6A6A), hexColor(0x0E5252), hexColor(0x053A3C),
-                                 hexColor(0x084646), hexColor(0x0C5858)},
-                                0.5f,
-                                {},
-                                0};
+constexpr MetalFinish kGoldBronze{
+    {hexColor(0xFFF2B8), hexColor(0xF4C658), hexColor(0x9A5E1C), hexColor(0xD09A40), hexColor(0xF6CE70)},
+    1.0f,
+    hexColor(0x1A0C02),
+    1};
+constexpr MetalFinish kDarkTeal{
+    {hexColor(0x1A6A6A), hexColor(0x0E5252), hexColor(0x053A3C), hexColor(0x084646), hexColor(0x0C5858)}, 0.5f, {}, 0};
 
 // Where the plate lies in a picture: centred, its sizes scaled to the picture.
 struct Plate {
@@ -60,8 +57,7 @@ struct Plate {
 
     Vec2 sized(Vec2 atRest) const { return {atRest.x * scale.x, atRest.y * scale.y}; }
     // Position relative to an oval of the given size at rest: 1 on its edge.
-    Vec2 within(Vec2 p, Vec2 atRest) const
-    {
+    Vec2 within(Vec2 p, Vec2 atRest) const {
         const Vec2 radii = sized(atRest);
         return {(p.x - centre.x) / radii.x, (p.y - centre.y) / radii.y};
     }
@@ -69,8 +65,7 @@ struct Plate {
 };
 
 // A rounded band of polished steel: bright where it faces the light.
-Color rimShade(const Plate& plate, Vec2 p)
-{
+Color rimShade(const Plate& plate, Vec2 p) {
     const Vec2 q = plate.within(p, kPlate);
     const float across = std::clamp((1.0f - length(q)) * kPlate.y / kRimWidth, 0.0f, 1.0f);
     const float facing = dot(normalized(q), kUpperLeftLight) * (1.0f - 2.0f * across);
@@ -78,8 +73,7 @@ Color rimShade(const Plate& plate, Vec2 p)
 }
 
 // Dark mottled stone, domed a little towards the light.
-Color stoneShade(const Noise& grain, const Plate& plate, Vec2 p)
-{
+Color stoneShade(const Noise& grain, const Plate& plate, Vec2 p) {
     const float mottle = grain.fractal(p * 0.11f, 5);
     const float speckle = grain.hash(static_cast<int>(p.x), static_cast<int>(p.y));
     const float tone = smoothstep(0.3f, 0.75f, mottle) * 0.8f + (speckle > 0.93f ? 0.25f : 0.0f);
@@ -87,29 +81,25 @@ Color stoneShade(const Noise& grain, const Plate& plate, Vec2 p)
     return scaled(mix(kStoneDark, kStoneLight, tone), dome);
 }
 
-Color darkGlass(const Plate& plate, Vec2 p)
-{
+Color darkGlass(const Plate& plate, Vec2 p) {
     const Vec2 q = plate.within(p, kGlass);
     // Light gathers in the lower part of a dark lens.
     const float low = smoothstep(-0.2f, 0.9f, q.y) * (1.0f - smoothstep(0.5f, 1.0f, length(q)));
     return mix(kGlassDeep, kGlassLow, low);
 }
 
-Color glowingGlass(const Plate& plate, Vec2 p)
-{
+Color glowingGlass(const Plate& plate, Vec2 p) {
     const Color glow[]{kGlowCore, kGlowCore, kGlowEdge};
     return ramp(glow, length(plate.within(p, kGlass)));
 }
 
 // The lit glass throws a warm light onto the stone round it.
-Color glowSpill(const Plate& plate, Vec2 p)
-{
+Color glowSpill(const Plate& plate, Vec2 p) {
     const float beyond = length(plate.within(p, kGlass)) - 1.0f;
     return withAlpha(kGlowEdge, beyond > 0.0f ? 0.5f * std::exp(-beyond * 4.0f) : 0.0f);
 }
 
-void drawPlate(Raster& raster, const Plate& plate)
-{
+void drawPlate(Raster& raster, const Plate& plate) {
     const Noise grain(0x5704EU);
     raster.fill(plate.oval(kPlate), [&](Vec2 p) { return rimShade(plate, p); });
     raster.fill(plate.oval(kStone), [&](Vec2 p) { return stoneShade(grain, plate, p); });
@@ -117,8 +107,7 @@ void drawPlate(Raster& raster, const Plate& plate)
     raster.fill(plate.oval(kGlass + Vec2{2.0f, 2.0f}), kGroove);
 }
 
-void drawGlass(Raster& raster, const Plate& plate, bool lit)
-{
+void drawGlass(Raster& raster, const Plate& plate, bool lit) {
     const Shape glass = plate.oval(kGlass);
     if (lit) {
         raster.shine(plate.oval(kStone).bounds(), [&](Vec2 p) { return glowSpill(plate, p); });
@@ -135,18 +124,16 @@ void drawGlass(Raster& raster, const Plate& plate, bool lit)
     });
 }
 
-void drawWord(Raster& raster, const SdlLettering& lettering, const Plate& plate, const MetalFinish& finish)
-{
+void drawWord(Raster& raster, const SdlLettering& lettering, const Plate& plate, const MetalFinish& finish) {
     const Vec2 box = plate.sized(kWordBox);
-    const Grid<float> ink = lettering.renderToFit(locateFont("Liberation Serif:bold"), "Start",
-                                                  static_cast<int>(box.x), static_cast<int>(box.y));
+    const Grid<float> ink = lettering.renderToFit(locateFont("Liberation Serif:bold"), "Start", static_cast<int>(box.x),
+                                                  static_cast<int>(box.y));
     const int left = static_cast<int>(std::lround(plate.centre.x - static_cast<float>(ink.width()) * 0.5f));
     const int top = static_cast<int>(std::lround(plate.centre.y - static_cast<float>(ink.height()) * 0.5f));
     drawMetalLettering(raster, ink, left, top, finish);
 }
 
-RgbImage drawButton(const SdlLettering& lettering, int width, int height, bool lit)
-{
+RgbImage drawButton(const SdlLettering& lettering, int width, int height, bool lit) {
     const Plate plate{{static_cast<float>(width) * 0.5f, static_cast<float>(height) * 0.5f},
                       {static_cast<float>(width) / kWidth, static_cast<float>(height) / kHeight}};
     Raster raster(width, height);
@@ -159,13 +146,12 @@ RgbImage drawButton(const SdlLettering& lettering, int width, int height, bool l
     return flattenOnBlackKey(raster);
 }
 
-} // namespace
+}  // namespace
 
 RgbImage drawStartButton(const SdlLettering& lettering) { return drawButton(lettering, kWidth, kHeight, false); }
 
-RgbImage drawLitStartButton(const SdlLettering& lettering)
-{
+RgbImage drawLitStartButton(const SdlLettering& lettering) {
     return drawButton(lettering, kLitWidth, kLitHeight, true);
 }
 
-} // namespace art
+}  // namespace art

@@ -15,7 +15,7 @@ namespace {
 constexpr int kWidth = 211;
 constexpr int kHeight = 421;
 constexpr float kWallLeft = 121.0f;
-constexpr float kBayBack = 146.0f; // bays reach in to column 145
+constexpr float kBayBack = 146.0f;  // bays reach in to column 145
 constexpr float kRecessDepth = 35.0f;
 constexpr Box kWall{kWallLeft, -1.0f, kWidth + 1.0f, kHeight + 1.0f};
 
@@ -78,14 +78,12 @@ Shape wallOnly(const Shape& shape) { return shape.intersected(Shape::box(kWall))
 constexpr std::array<float, 4> kSeamRows{{148.0f, 244.0f, 300.0f, 398.0f}};
 constexpr std::array<float, 2> kSeamColumns{{156.0f, 196.0f}};
 
-Color plating(const Noise& grain, Vec2 p)
-{
+Color plating(const Noise& grain, Vec2 p) {
     const float speckle = (grain.fractal(p * 0.5f, 2) - 0.5f) * 0.012f;
     return {kWallGrey.r + speckle, kWallGrey.g + speckle, kWallGrey.b + speckle, 1.0f};
 }
 
-void drawWall(Raster& raster)
-{
+void drawWall(Raster& raster) {
     const Noise grain(0x3A11U);
     raster.fill(Shape::box(kWall), [&](Vec2 p) { return plating(grain, p); });
     for (const float y : kSeamRows) {
@@ -107,22 +105,19 @@ void drawWall(Raster& raster)
 
 float bayTop(const Lane& lane) { return static_cast<float>(std::max(lane.slotTop, lane.crateTop - 1)); }
 
-float bayBottom(const Lane& lane)
-{
+float bayBottom(const Lane& lane) {
     return static_cast<float>(std::min(lane.slotBottom, lane.crateTop + kCrateHeight)) + 1.0f;
 }
 
 // Open to the field on the left. Square-cornered, so every pixel of the crate
 // waiting inside, from its top row to its bottom row, shows through.
-Shape bayOpening(const Lane& lane)
-{
+Shape bayOpening(const Lane& lane) {
     return Shape::box(Box{kWallLeft - 20.0f, bayTop(lane), kBayBack, bayBottom(lane)});
 }
 
 // Each launch tube opens at the back of a half-round recess. Lit from above,
 // the recess's upper wall lies in shadow and its lower wall catches the light.
-void drawRecess(Raster& raster, const Lane& lane)
-{
+void drawRecess(Raster& raster, const Lane& lane) {
     const float middle = (bayTop(lane) + bayBottom(lane)) * 0.5f;
     const Vec2 radii{kRecessDepth, (bayBottom(lane) - bayTop(lane)) * 0.5f + 4.0f};
     const Vec2 centre{kWallLeft, middle};
@@ -133,15 +128,13 @@ void drawRecess(Raster& raster, const Lane& lane)
     raster.fill(wallOnly(bayOpening(lane).grown(1.0f)), kTubeLip);
 }
 
-void drawMark(Raster& raster, const Lane& lane)
-{
+void drawMark(Raster& raster, const Lane& lane) {
     const float row = static_cast<float>(lane.markRow);
     raster.fill(Shape::box(Box{kMarkLeft, row, kMarkRight, row + 1.0f}), kMarkTop);
     raster.fill(Shape::box(Box{kMarkLeft, row + 1.0f, kMarkRight, row + 2.0f}), kMarkBottom);
 }
 
-void drawBays(Raster& raster)
-{
+void drawBays(Raster& raster) {
     for (const Lane& lane : kLanes) {
         drawRecess(raster, lane);
     }
@@ -151,8 +144,7 @@ void drawBays(Raster& raster)
     }
 }
 
-void drawWindow(Raster& raster, Vec2 topLeft)
-{
+void drawWindow(Raster& raster, Vec2 topLeft) {
     const Box frame{topLeft.x, topLeft.y, topLeft.x + 14.0f, topLeft.y + 18.0f};
     raster.fill(Shape::box(frame, 3.0f), [=](Vec2 p) {
         return mix(kFrameYellow, kFrameShadow, smoothstep(frame.top + 4.0f, frame.bottom, p.y));
@@ -164,8 +156,7 @@ void drawWindow(Raster& raster, Vec2 topLeft)
     });
 }
 
-void drawWindows(Raster& raster)
-{
+void drawWindows(Raster& raster) {
     constexpr std::array<Vec2, 9> kWindows{{{164.0f, 20.0f},
                                             {178.0f, 20.0f},
                                             {164.0f, 88.0f},
@@ -181,8 +172,7 @@ void drawWindows(Raster& raster)
 }
 
 // An upright capsule door with a raised inner panel and a grab handle.
-void drawHatch(Raster& raster)
-{
+void drawHatch(Raster& raster) {
     constexpr Vec2 kTop{186.0f, 222.0f};
     constexpr Vec2 kBottom{186.0f, 286.0f};
     const Shape door = Shape::capsule(kTop, kBottom, 11.0f);
@@ -194,8 +184,7 @@ void drawHatch(Raster& raster)
 }
 
 // The truss holding a cannon away from the wall: two rails and zigzag struts.
-void drawArm(Raster& raster, float row, float from)
-{
+void drawArm(Raster& raster, float row, float from) {
     const float to = kWallLeft + 2.0f;
     raster.fill(Shape::box(Box{from, row - 3.0f, to, row - 1.0f}), kMountLight);
     raster.fill(Shape::box(Box{from, row + 3.0f, to, row + 5.0f}), kMount);
@@ -209,13 +198,11 @@ void drawArm(Raster& raster, float row, float from)
 }
 
 // A rounded housing with a charge coil glowing through a slot in line with the barrel.
-void drawTurret(Raster& raster, float row, float left)
-{
+void drawTurret(Raster& raster, float row, float left) {
     const Box body{left, row - 6.0f, left + 18.0f, row + 8.0f};
     raster.fill(Shape::box(body.grown(1.0f), 5.0f), kMountDark);
-    raster.fill(Shape::box(body, 4.0f), [=](Vec2 p) {
-        return mix(kMountLight, kMountDark, smoothstep(body.top, body.bottom, p.y));
-    });
+    raster.fill(Shape::box(body, 4.0f),
+                [=](Vec2 p) { return mix(kMountLight, kMountDark, smoothstep(body.top, body.bottom, p.y)); });
     raster.fill(Shape::box(Box{left + 2.0f, row - 3.0f, left + 16.0f, row - 2.0f}), kMountDark);
     raster.fill(Shape::box(Box{left + 3.0f, row - 1.0f, left + 14.0f, row + 3.0f}, 1.5f), kMountDark);
     raster.fill(Shape::box(Box{left + 4.0f, row, left + 13.0f, row + 2.0f}, 0.5f), kCyan);
@@ -223,8 +210,7 @@ void drawTurret(Raster& raster, float row, float left)
     raster.fill(Shape::box(Box{left + 2.0f, row + 5.0f, left + 16.0f, row + 6.0f}), kMountLight);
 }
 
-void drawBarrel(Raster& raster, float row, float muzzle, float length)
-{
+void drawBarrel(Raster& raster, float row, float muzzle, float length) {
     const float end = muzzle + length;
     raster.fill(Shape::box(Box{muzzle, row - 1.0f, muzzle + 2.0f, row + 3.0f}), kCyanDeep);
     raster.fill(Shape::box(Box{muzzle + 6.0f, row - 1.0f, muzzle + 7.0f, row + 3.0f}), kCyanDeep);
@@ -232,19 +218,16 @@ void drawBarrel(Raster& raster, float row, float muzzle, float length)
     raster.fill(Shape::box(Box{muzzle, row + 1.0f, end, row + 2.0f}), kCyan);
 }
 
-void drawBasePlate(Raster& raster, float row)
-{
+void drawBasePlate(Raster& raster, float row) {
     const Box plate{kWallLeft - 7.0f, row - 7.0f, kWallLeft + 3.0f, row + 9.0f};
     raster.fill(Shape::box(plate.grown(1.0f), 3.0f), kMountDark);
-    raster.fill(Shape::box(plate, 2.0f), [=](Vec2 p) {
-        return mix(kMountLight, kMount, smoothstep(plate.top, plate.bottom, p.y));
-    });
+    raster.fill(Shape::box(plate, 2.0f),
+                [=](Vec2 p) { return mix(kMountLight, kMount, smoothstep(plate.top, plate.bottom, p.y)); });
     raster.fill(Shape::circle({kWallLeft - 3.5f, row - 4.0f}, 0.9f), kMountDark);
     raster.fill(Shape::circle({kWallLeft - 3.5f, row + 6.0f}, 0.9f), kMountDark);
 }
 
-void drawCannon(Raster& raster, const Cannon& cannon)
-{
+void drawCannon(Raster& raster, const Cannon& cannon) {
     constexpr float kBarrelLength = 13.0f;
     const auto row = static_cast<float>(cannon.barrelRow);
     const auto muzzle = static_cast<float>(cannon.muzzle);
@@ -255,10 +238,9 @@ void drawCannon(Raster& raster, const Cannon& cannon)
     drawBarrel(raster, row, muzzle, kBarrelLength);
 }
 
-} // namespace
+}  // namespace
 
-RgbImage drawStation()
-{
+RgbImage drawStation() {
     Raster raster(kWidth, kHeight);
     drawWall(raster);
     drawBays(raster);
@@ -270,4 +252,4 @@ RgbImage drawStation()
     return flattenOnBlackKey(raster);
 }
 
-} // namespace art
+}  // namespace art

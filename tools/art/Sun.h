@@ -8,4 +8,4 @@ namespace art {
 // a cross of streaks; its light adds to the raster within the area.
 void drawSun(Raster& raster, Vec2 centre, const Box& area);
 
-} // namespace art
+}  // namespace art

@@ -26,8 +26,7 @@ constexpr Color kCopper[]{{0.05f, 0.025f, 0.012f, 1.0f},
                           {0.91f, 0.56f, 0.32f, 1.0f},
                           {1.0f, 0.83f, 0.64f, 1.0f}};
 
-std::vector<Rgb> copperPalette()
-{
+std::vector<Rgb> copperPalette() {
     std::vector<Rgb> palette{Rgb{}};
     for (int i = 0; i < kRampEntries; ++i) {
         palette.push_back(toRgb(ramp(kCopper, static_cast<float>(i) / (kRampEntries - 1))));
@@ -36,21 +35,18 @@ std::vector<Rgb> copperPalette()
 }
 
 // Metal catches the light on the upper part of each letter.
-float sheen(int row, int height)
-{
+float sheen(int row, int height) {
     const float t = (static_cast<float>(row) + 0.5f) / static_cast<float>(height);
     return 0.78f + 0.22f * std::cos((t - 0.3f) * 3.0f);
 }
 
-std::uint8_t rampIndex(float coverage, float tone)
-{
+std::uint8_t rampIndex(float coverage, float tone) {
     return static_cast<std::uint8_t>(1 + std::lround(std::clamp(coverage * tone, 0.0f, 1.0f) * (kRampEntries - 1)));
 }
 
-} // namespace
+}  // namespace
 
-IndexedImage drawTitle(const SdlLettering& lettering)
-{
+IndexedImage drawTitle(const SdlLettering& lettering) {
     const Grid<float> ink =
         lettering.renderToFit(locateFont("Liberation Serif"), kTitle, kAreaWidth - 2, kAreaHeight - 2);
     const int left = kAreaLeft + kAreaWidth - 1 - ink.width();
@@ -66,4 +62,4 @@ IndexedImage drawTitle(const SdlLettering& lettering)
     return title;
 }
 
-} // namespace art
+}  // namespace art

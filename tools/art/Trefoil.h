@@ -8,4 +8,4 @@ namespace art {
 // At scale 1 the blades reach 8.8 pixels from the centre.
 Shape trefoil(Vec2 centre, float scale);
 
-} // namespace art
+}  // namespace art

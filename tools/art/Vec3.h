@@ -17,18 +17,16 @@ constexpr Vec3 operator-(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b
 constexpr Vec3 operator*(Vec3 a, float s) { return {a.x * s, a.y * s, a.z * s}; }
 constexpr float dot(Vec3 a, Vec3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 
-inline Vec3 normalized(Vec3 a)
-{
+inline Vec3 normalized(Vec3 a) {
     const float len = std::sqrt(dot(a, a));
     return len > 0.0f ? a * (1.0f / len) : a;
 }
 
 // Unit vector towards a light seen on screen in the given direction, with the
 // given share of it falling from the viewer's side.
-inline Vec3 lightDirection(Vec2 towardsLight, float elevation)
-{
+inline Vec3 lightDirection(Vec2 towardsLight, float elevation) {
     const Vec2 screen = normalized(towardsLight) * std::sqrt(1.0f - elevation * elevation);
     return {screen.x, screen.y, elevation};
 }
 
-} // namespace art
+}  // namespace art

@@ -8,12 +8,11 @@ namespace {
 
 constexpr int kBeatAccent = 8;
 
-} // namespace
+}  // namespace
 
 Arpeggio::Arpeggio(Part& part, ArpeggioStyle style) : part_(part), style_(std::move(style)) {}
 
-void Arpeggio::play(const Section& section)
-{
+void Arpeggio::play(const Section& section) {
     const std::size_t count = style_.degrees.size();
     for (int bar = 0; bar < section.bars(); ++bar) {
         const Scale chord = section.chord(bar).near(style_.low);
@@ -26,4 +25,4 @@ void Arpeggio::play(const Section& section)
     }
 }
 
-} // namespace sound
+}  // namespace sound

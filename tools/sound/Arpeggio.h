@@ -8,10 +8,10 @@
 namespace sound {
 
 struct ArpeggioStyle {
-    std::vector<int> degrees; // chord degrees, cycled through each bar
+    std::vector<int> degrees;  // chord degrees, cycled through each bar
     int stepTicks;
-    int noteTicks;            // longer than a step lets plucked notes ring
-    int low;                  // the chord's root is taken from [low, low + 12)
+    int noteTicks;  // longer than a step lets plucked notes ring
+    int low;        // the chord's root is taken from [low, low + 12)
     int velocity;
 };
 
@@ -27,4 +27,4 @@ private:
     ArpeggioStyle style_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -7,12 +7,11 @@ namespace {
 constexpr int kBeatAccent = 10;
 constexpr int kArticulation = 20;
 
-} // namespace
+}  // namespace
 
 BassLine::BassLine(Part& part, int low, int velocity) : part_(part), low_(low), velocity_(velocity) {}
 
-void BassLine::play(const Section& section, const Motif& bar, bool leadIntoNextChord)
-{
+void BassLine::play(const Section& section, const Motif& bar, bool leadIntoNextChord) {
     for (int b = 0; b < section.bars(); ++b) {
         const Scale chord = section.chord(b).near(low_);
         const int nextRoot = placeIn(section.chordAfter(b).tonic(), low_);
@@ -26,4 +25,4 @@ void BassLine::play(const Section& section, const Motif& bar, bool leadIntoNextC
     }
 }
 
-} // namespace sound
+}  // namespace sound

@@ -20,4 +20,4 @@ private:
     int velocity_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -6,32 +6,27 @@
 
 namespace sound {
 
-void appendLittle16(Bytes& out, std::uint16_t value)
-{
+void appendLittle16(Bytes& out, std::uint16_t value) {
     out.push_back(static_cast<std::uint8_t>(value));
     out.push_back(static_cast<std::uint8_t>(value >> 8));
 }
 
-void appendLittle32(Bytes& out, std::uint32_t value)
-{
+void appendLittle32(Bytes& out, std::uint32_t value) {
     appendLittle16(out, static_cast<std::uint16_t>(value));
     appendLittle16(out, static_cast<std::uint16_t>(value >> 16));
 }
 
-void appendBig16(Bytes& out, std::uint16_t value)
-{
+void appendBig16(Bytes& out, std::uint16_t value) {
     out.push_back(static_cast<std::uint8_t>(value >> 8));
     out.push_back(static_cast<std::uint8_t>(value));
 }
 
-void appendBig32(Bytes& out, std::uint32_t value)
-{
+void appendBig32(Bytes& out, std::uint32_t value) {
     appendBig16(out, static_cast<std::uint16_t>(value >> 16));
     appendBig16(out, static_cast<std::uint16_t>(value));
 }
 
-void appendVarLength(Bytes& out, std::uint32_t value)
-{
+void appendVarLength(Bytes& out, std::uint32_t value) {
     if (value > 0x0FFFFFFF) {
         throw std::out_of_range("MIDI lengths fit in 28 bits");
     }
@@ -47,8 +42,7 @@ void appendVarLength(Bytes& out, std::uint32_t value)
 
 void appendText(Bytes& out, const char* text) { out.insert(out.end(), text, text + std::strlen(text)); }
 
-void saveBytes(const std::filesystem::path& path, const Bytes& bytes)
-{
+void saveBytes(const std::filesystem::path& path, const Bytes& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (!file) {
@@ -56,4 +50,4 @@ void saveBytes(const std::filesystem::path& path, const Bytes& bytes)
     }
 }
 
-} // namespace sound
+}  // namespace sound

@@ -19,4 +19,4 @@ void appendText(Bytes& out, const char* text);
 
 void saveBytes(const std::filesystem::path& path, const Bytes& bytes);
 
-} // namespace sound
+}  // namespace sound

@@ -23,4 +23,4 @@ private:
     std::vector<Scale> chords_;
 };
 
-} // namespace sound
+}  // namespace sound

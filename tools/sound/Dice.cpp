@@ -4,8 +4,7 @@
 
 namespace sound {
 
-int Dice::below(int count)
-{
+int Dice::below(int count) {
     if (count <= 0) {
         throw std::invalid_argument("nothing to choose from");
     }
@@ -14,4 +13,4 @@ int Dice::below(int count)
 
 double Dice::signedUnit() { return static_cast<double>(engine_()) / 2147483648.0 - 1.0; }
 
-} // namespace sound
+}  // namespace sound

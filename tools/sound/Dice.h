@@ -22,4 +22,4 @@ private:
     std::mt19937 engine_;
 };
 
-} // namespace sound
+}  // namespace sound

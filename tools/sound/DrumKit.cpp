@@ -10,40 +10,33 @@ constexpr int kHumanize = 5;
 constexpr int kGhostChance = 35;
 
 const std::vector<Groove> kFills = {
-    {{drum::kKick, "x.......x......."},
-     {drum::kSnare, "....x.....x.xoxX"},
-     {drum::kClosedHat, "x.x.x.x.x......."}},
+    {{drum::kKick, "x.......x......."}, {drum::kSnare, "....x.....x.xoxX"}, {drum::kClosedHat, "x.x.x.x.x......."}},
     {{drum::kKick, "x.....x.x......."},
      {drum::kSnare, "....x..........."},
      {drum::kHighTom, "........xx......"},
      {drum::kMidTom, "..........xx...."},
      {drum::kLowTom, "............xxX."}},
-    {{drum::kKick, "x.......x...x..."},
-     {drum::kSnare, "....x.oox.oox.xX"},
-     {drum::kOpenHat, "x..............."}},
+    {{drum::kKick, "x.......x...x..."}, {drum::kSnare, "....x.oox.oox.xX"}, {drum::kOpenHat, "x..............."}},
 };
 
-} // namespace
+}  // namespace
 
 DrumKit::DrumKit(Part& part, std::uint32_t seed) : part_(part), dice_(seed) {}
 
-void DrumKit::play(const Section& section, const Groove& groove, int fillEvery)
-{
+void DrumKit::play(const Section& section, const Groove& groove, int fillEvery) {
     for (int bar = 0; bar < section.bars(); ++bar) {
         const bool fill = fillEvery > 0 && (bar + 1) % fillEvery == 0;
         playBar(section.tick(bar), fill ? pickFill() : groove);
     }
 }
 
-const Groove& DrumKit::pickFill()
-{
+const Groove& DrumKit::pickFill() {
     return kFills[static_cast<std::size_t>(dice_.below(static_cast<int>(kFills.size())))];
 }
 
 void DrumKit::hit(int tick, int key, int velocity) { part_.play(tick, kTicksPerStep, key, velocity); }
 
-void DrumKit::playBar(int tick, const Groove& groove)
-{
+void DrumKit::playBar(int tick, const Groove& groove) {
     for (const DrumLane& lane : groove) {
         for (int step = 0; step < static_cast<int>(lane.steps.size()); ++step) {
             const int velocity = velocityFor(lane.steps[static_cast<std::size_t>(step)]);
@@ -55,8 +48,7 @@ void DrumKit::playBar(int tick, const Groove& groove)
 }
 
 // Zero for a silent step.
-int DrumKit::velocityFor(char mark)
-{
+int DrumKit::velocityFor(char mark) {
     switch (mark) {
     case 'X': return 118;
     case 'x': return 100;
@@ -67,4 +59,4 @@ int DrumKit::velocityFor(char mark)
     }
 }
 
-} // namespace sound
+}  // namespace sound

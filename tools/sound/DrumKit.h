@@ -21,7 +21,7 @@ constexpr int kMidTom = 47;
 constexpr int kCrash = 49;
 constexpr int kHighTom = 50;
 constexpr int kRide = 51;
-} // namespace drum
+}  // namespace drum
 
 // One drum's sixteen steps: 'X' accent, 'x' hit, 'o' soft, '?' a ghost note
 // that plays only sometimes, '.' nothing.
@@ -50,4 +50,4 @@ private:
     Dice dice_;
 };
 
-} // namespace sound
+}  // namespace sound

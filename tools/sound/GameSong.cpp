@@ -17,17 +17,15 @@ constexpr int kBassLow = 33;
 // A drum fill closes every eight-bar phrase.
 constexpr int kFillEvery = 8;
 
-const MinorKey kHome(52);   // E minor
-const MinorKey kLifted(54); // F sharp minor, a tone up for the last statement
+const MinorKey kHome(52);    // E minor
+const MinorKey kLifted(54);  // F sharp minor, a tone up for the last statement
 
 // The tune's harmony: i VI III VII i VI iv V.
-std::vector<Scale> tuneChords(const MinorKey& key)
-{
+std::vector<Scale> tuneChords(const MinorKey& key) {
     return {key.i, key.VI, key.III, key.VII, key.i, key.VI, key.iv, key.V};
 }
 
-std::vector<Scale> twice(const std::vector<Scale>& chords)
-{
+std::vector<Scale> twice(const std::vector<Scale>& chords) {
     std::vector<Scale> doubled = chords;
     doubled.insert(doubled.end(), chords.begin(), chords.end());
     return doubled;
@@ -55,12 +53,10 @@ const Groove kBusyBackbeat = {{drum::kKick, "X...x...X...x..x"},
                               {drum::kClap, "....o.......o..."},
                               {drum::kClosedHat, "xoxoxoxoxoxoxo.o"},
                               {drum::kOpenHat, "..............o."}};
-const Groove kRock = {{drum::kKick, "X.....x.x.x....."},
-                      {drum::kSnare, "....X..?....X..?"},
-                      {drum::kRide, "x.o.x.o.x.o.x.o."}};
-const Groove kHalfTime = {{drum::kKick, "X.........x....."},
-                          {drum::kSnare, "........x......."},
-                          {drum::kClosedHat, "o...o...o...o..."}};
+const Groove kRock = {
+    {drum::kKick, "X.....x.x.x....."}, {drum::kSnare, "....X..?....X..?"}, {drum::kRide, "x.o.x.o.x.o.x.o."}};
+const Groove kHalfTime = {
+    {drum::kKick, "X.........x....."}, {drum::kSnare, "........x......."}, {drum::kClosedHat, "o...o...o...o..."}};
 
 // The tune's pieces. Eight bars: a figure over two chords, a climb, a turn,
 // then the figure again reaching higher, and an ending that either stays
@@ -72,24 +68,22 @@ const Motif kTurn("x-x-x---x-------", {5, 4, 2, 4});
 const Motif kOpenEnding("x-----x---------", {4, 2});
 const Motif kLeadingEnding("x---x---x---x---", {0, 2, 4, 6});
 
-std::vector<Motif> theme(bool leadingHome)
-{
+std::vector<Motif> theme(bool leadingHome) {
     return {kFigure, kFigure, kClimb, kTurn, kFigure, kReaching, kClimb, leadingHome ? kLeadingEnding : kOpenEnding};
 }
 
-} // namespace
+}  // namespace
 
 GameSong::GameSong()
     : intro_(chart_.lay({kHome.i, kHome.VI, kHome.III, kHome.VII, kHome.i, kHome.VI, kHome.III, kHome.VII})),
       tune_(chart_.lay(twice(tuneChords(kHome)))),
-      brassTune_(chart_.lay(
-          twice({kHome.iv, kHome.VII, kHome.III, kHome.VI, kHome.iv, kHome.VII, kHome.V, kHome.V}))),
+      brassTune_(chart_.lay(twice({kHome.iv, kHome.VII, kHome.III, kHome.VI, kHome.iv, kHome.VII, kHome.V, kHome.V}))),
       harmonised_(chart_.lay(twice(tuneChords(kHome)))),
-      bridge_(chart_.lay({kHome.VI, kHome.III, kHome.VII, kHome.iv, kHome.VI, kHome.III, kHome.VII, kHome.iv,
-                          kHome.VI, kHome.III, kHome.VII, kHome.iv, kHome.VI, kHome.VII, kLifted.V, kLifted.V})),
+      bridge_(chart_.lay({kHome.VI, kHome.III, kHome.VII, kHome.iv, kHome.VI, kHome.III, kHome.VII, kHome.iv, kHome.VI,
+                          kHome.III, kHome.VII, kHome.iv, kHome.VI, kHome.VII, kLifted.V, kLifted.V})),
       lifted_(chart_.lay(twice(tuneChords(kLifted)))),
-      outro_(chart_.lay(
-          {kLifted.i, kLifted.VI, kLifted.VII, kLifted.i, kLifted.VI, kLifted.VII, kLifted.i, kLifted.i})),
+      outro_(
+          chart_.lay({kLifted.i, kLifted.VI, kLifted.VII, kLifted.i, kLifted.VI, kLifted.VII, kLifted.i, kLifted.i})),
       lead_({"Square lead", 0, 80, 127, 64, 50}),
       brass_({"Synth brass", 1, 62, 127, 44, 50}),
       arp_({"Saw arpeggio", 2, 81, 127, 88, 60}),
@@ -99,8 +93,7 @@ GameSong::GameSong()
       strings_({"Synth strings", 6, 50, 110, 52, 70}),
       drums_({"Drums", 9, 0, 127, 64, 30}),
       kit_(drums_, 0xD2C5u),
-      variation_(0x5EEDu)
-{
+      variation_(0x5EEDu) {
     underpin();
     introduce();
     stateTheme();
@@ -111,8 +104,7 @@ GameSong::GameSong()
     finish();
 }
 
-Score GameSong::score() const
-{
+Score GameSong::score() const {
     Score score("Orbitrove", kTempo, kSilence);
     for (const Part* part : {&lead_, &brass_, &arp_, &pad_, &bass_, &bells_, &strings_, &drums_}) {
         score.add(*part);
@@ -121,14 +113,12 @@ Score GameSong::score() const
 }
 
 // The pad holds every chord from the first bar to the last.
-void GameSong::underpin()
-{
+void GameSong::underpin() {
     PadPlayer(pad_, 60, 56).hold(chart_.whole());
     pad_.swell(intro_.tick(0), intro_.tick(4), 30, 127);
 }
 
-void GameSong::introduce()
-{
+void GameSong::introduce() {
     Arpeggio(arp_, kDriveArp).play(intro_);
     kit_.play(intro_.slice(0, 4), kHats, 0);
     kit_.play(intro_.slice(4, 4), kFourOnTheFloor, 0);
@@ -136,8 +126,7 @@ void GameSong::introduce()
     BassLine(bass_, kBassLow, 80).play(intro_.slice(4, 4), kPulse, false);
 }
 
-void GameSong::stateTheme()
-{
+void GameSong::stateTheme() {
     drive(tune_, kBackbeat, kFillEvery);
     Arpeggio(arp_, kDriveArp).play(tune_);
     MelodyLine line(60, 81, 71);
@@ -145,8 +134,7 @@ void GameSong::stateTheme()
     line.play(tune_.slice(8, 8), theme(true), {{&lead_, 0, 92}});
 }
 
-void GameSong::answerOnBrass()
-{
+void GameSong::answerOnBrass() {
     kit_.hit(brassTune_.tick(0), drum::kCrash, 100);
     kit_.play(brassTune_, kRock, kFillEvery);
     BassLine(bass_, kBassLow, 88).play(brassTune_, kSyncopated, true);
@@ -154,16 +142,15 @@ void GameSong::answerOnBrass()
     // One figure carried round the circle of fifths, a falling run, a call.
     const Motif rising("x-----x-x---x---", {4, 2, 3, 4});
     const Motif falling("x-x-x-x-x-------", {7, 6, 4, 2, 4});
-    const std::vector<Motif> tune = {rising,  rising,  rising,           rising,
-                                     falling, falling, Motif::held(1, 4), Motif("x-----x-----x---", {2, 4, 7})};
+    const std::vector<Motif> tune = {
+        rising, rising, rising, rising, falling, falling, Motif::held(1, 4), Motif("x-----x-----x---", {2, 4, 7})};
     MelodyLine line(55, 76, 64);
     line.play(brassTune_, tune, {{&brass_, 0, 100}});
     // The second time, vibraphone doubles it an octave up.
     line.play(brassTune_.slice(8, 8), ornament(tune), {{&brass_, 0, 100}, {&bells_, 7, 64}});
 }
 
-void GameSong::harmoniseTheme()
-{
+void GameSong::harmoniseTheme() {
     drive(harmonised_, kBusyBackbeat, kFillEvery);
     Arpeggio(arp_, kDriveArp).play(harmonised_);
     MelodyLine line(60, 81, 71);
@@ -173,8 +160,7 @@ void GameSong::harmoniseTheme()
 }
 
 // Drums drop out and come back at half time; a snare roll leads into the lift.
-void GameSong::breakDown()
-{
+void GameSong::breakDown() {
     kit_.play(bridge_.slice(4, 10), kHalfTime, 0);
     for (int beat = 0; beat < 8; ++beat) {
         kit_.hit(bridge_.tick(14, 4 * beat), drum::kKick, 70 + 5 * beat);
@@ -198,8 +184,7 @@ void GameSong::breakDown()
               voices);
 }
 
-void GameSong::liftTheme()
-{
+void GameSong::liftTheme() {
     drive(lifted_, kBusyBackbeat, kFillEvery);
     kit_.hit(lifted_.tick(8), drum::kCrash, 100);
     Arpeggio(arp_, kDriveArp).play(lifted_);
@@ -211,8 +196,7 @@ void GameSong::liftTheme()
 }
 
 // The tune's opening once more, a last fill, then one long chord.
-void GameSong::finish()
-{
+void GameSong::finish() {
     const Section groove = outro_.slice(0, 6);
     const Section last = outro_.slice(6, 2);
     drive(groove, kBackbeat, groove.bars());
@@ -232,15 +216,13 @@ void GameSong::finish()
 
 // What every full-band section shares: a crash, the groove with its fills,
 // and the bass stepping from chord to chord.
-void GameSong::drive(const Section& section, const Groove& groove, int fillEvery)
-{
+void GameSong::drive(const Section& section, const Groove& groove, int fillEvery) {
     kit_.hit(section.tick(0), drum::kCrash, 100);
     kit_.play(section, groove, fillEvery);
     BassLine(bass_, kBassLow, 90).play(section, kOctaveDrive, true);
 }
 
-std::vector<Motif> GameSong::ornament(const std::vector<Motif>& phrase)
-{
+std::vector<Motif> GameSong::ornament(const std::vector<Motif>& phrase) {
     std::vector<Motif> varied;
     for (const Motif& motif : phrase) {
         varied.push_back(motif.ornamented(variation_));
@@ -248,4 +230,4 @@ std::vector<Motif> GameSong::ornament(const std::vector<Motif>& phrase)
     return varied;
 }
 
-} // namespace sound
+}  // namespace sound

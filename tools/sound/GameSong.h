@@ -55,4 +55,4 @@ private:
     Dice variation_;
 };
 
-} // namespace sound
+}  // namespace sound

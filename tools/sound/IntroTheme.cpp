@@ -14,7 +14,7 @@ namespace {
 constexpr int kTempo = 76;
 constexpr int kSilence = 2 * kTicksPerQuarter;
 
-const MinorKey kKey(50); // D minor
+const MinorKey kKey(50);  // D minor
 
 // Open broken chords: root, fifth, octave, tenth, twelfth and back.
 const std::vector<int> kHarpFigure = {0, 4, 7, 9, 11, 9, 7, 4};
@@ -22,7 +22,7 @@ const std::vector<int> kHarpFigure = {0, 4, 7, 9, 11, 9, 7, 4};
 // A rising fifth that falls back a step: the tune's seed.
 const Motif kCall("x-----x-x-------", {0, 4, 3});
 
-} // namespace
+}  // namespace
 
 IntroTheme::IntroTheme()
     : opening_(chart_.lay({kKey.i, kKey.VI, kKey.III, kKey.VII})),
@@ -37,8 +37,7 @@ IntroTheme::IntroTheme()
       choir_({"Choir", 4, 52, 127, 60, 90}),
       bass_({"Contrabass", 5, 43, 127, 64, 50}),
       timpani_({"Timpani", 6, 47, 127, 64, 60}),
-      cymbals_({"Cymbals", 9, 0, 127, 64, 80})
-{
+      cymbals_({"Cymbals", 9, 0, 127, 64, 80}) {
     accompany();
     tellTheTune();
     riseUp();
@@ -46,8 +45,7 @@ IntroTheme::IntroTheme()
     close();
 }
 
-Score IntroTheme::score() const
-{
+Score IntroTheme::score() const {
     Score score("Orbitrove intro", kTempo, kSilence);
     for (const Part* part : {&pad_, &harp_, &horn_, &strings_, &choir_, &bass_, &timpani_, &cymbals_}) {
         score.add(*part);
@@ -55,8 +53,7 @@ Score IntroTheme::score() const
     return score;
 }
 
-void IntroTheme::accompany()
-{
+void IntroTheme::accompany() {
     PadPlayer(pad_, 57, 70).hold(chart_.whole());
     pad_.swell(0, opening_.tick(2), 30, 127);
     Arpeggio slowHarp(harp_, {kHarpFigure, kTicksPerQuarter / 2, kTicksPerQuarter, 50, 66});
@@ -66,8 +63,7 @@ void IntroTheme::accompany()
     Arpeggio(harp_, {kHarpFigure, kTicksPerStep, kTicksPerQuarter / 2, 50, 58}).play(rise_);
 }
 
-void IntroTheme::tellTheTune()
-{
+void IntroTheme::tellTheTune() {
     MelodyLine horn(53, 74, 62);
     const std::vector<Voice> voices = {{&horn_, 0, 84}};
     const Motif sigh("x-------x-------", {4, 2});
@@ -77,8 +73,7 @@ void IntroTheme::tellTheTune()
 
 // Strings take the tune an octave up, with the horns below them, and climb
 // to its peak before the cadence.
-void IntroTheme::riseUp()
-{
+void IntroTheme::riseUp() {
     MelodyLine strings(62, 86, 74);
     const std::vector<Voice> voices = {{&strings_, 0, 80}, {&horn_, -7, 74}};
     strings.play(rise_,
@@ -93,8 +88,7 @@ void IntroTheme::riseUp()
     BassLine(bass_, 38, 84).play(close_.slice(0, 1), Motif::held(2, 0), false);
 }
 
-void IntroTheme::playPercussion()
-{
+void IntroTheme::playPercussion() {
     for (int bar = 0; bar + 1 < rise_.bars(); ++bar) {
         timpani_.play(rise_.tick(bar), kTicksPerQuarter, placeIn(rise_.chord(bar).tonic(), 40), 92);
     }
@@ -107,8 +101,7 @@ void IntroTheme::playPercussion()
     cymbals_.play(close_.tick(0), kTicksPerStep, drum::kCrash, 108);
 }
 
-void IntroTheme::close()
-{
+void IntroTheme::close() {
     const Scale chord = close_.chord(0).near(50);
     const int strum = kTicksPerStep / 3;
     int i = 0;
@@ -121,4 +114,4 @@ void IntroTheme::close()
     }
 }
 
-} // namespace sound
+}  // namespace sound

@@ -41,4 +41,4 @@ private:
     Part cymbals_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -32,8 +32,7 @@ constexpr double kTwoPi = 2.0 * std::numbers::pi;
 double frequency(double seconds) { return kSweepTo + (kSweepFrom - kSweepTo) * std::exp(-seconds / kSweepTime); }
 
 // Starts and ends at exactly zero so the shot never clicks.
-double envelope(double seconds)
-{
+double envelope(double seconds) {
     const double attack = std::min(1.0, seconds / kAttack);
     const double fade = std::clamp((kLength - seconds) / kFadeOut, 0.0, 1.0);
     const double fadeShape = 0.5 - 0.5 * std::cos(std::numbers::pi * fade);
@@ -42,12 +41,11 @@ double envelope(double seconds)
 
 void advance(double& phase, double hertz) { phase = std::fmod(phase + kTwoPi * hertz / kRate, kTwoPi); }
 
-} // namespace
+}  // namespace
 
 LaserShot::LaserShot() : dice_(0x1A5E5u) {}
 
-Pcm LaserShot::render()
-{
+Pcm LaserShot::render() {
     const int count = static_cast<int>(kLength * kRate) + 1;
     std::vector<double> signal;
     signal.reserve(static_cast<std::size_t>(count));
@@ -57,14 +55,12 @@ Pcm LaserShot::render()
     return toPcm(signal, kRate, kPeakDbfs);
 }
 
-double LaserShot::next(double seconds)
-{
+double LaserShot::next(double seconds) {
     smoothed_ += kSmoothing * (tone(seconds) + hiss(seconds) - smoothed_);
     return envelope(seconds) * smoothed_;
 }
 
-double LaserShot::tone(double seconds)
-{
+double LaserShot::tone(double seconds) {
     const double hertz = frequency(seconds);
     const double index = 0.5 + kBrightness * std::exp(-seconds / kBrightnessTime);
     const double voice = std::sin(carrierPhase_ + index * std::sin(modulatorPhase_));
@@ -77,10 +73,9 @@ double LaserShot::tone(double seconds)
     return 0.6 * voice + 0.25 * chorus + 0.2 * body;
 }
 
-double LaserShot::hiss(double seconds)
-{
+double LaserShot::hiss(double seconds) {
     hissState_ += 0.35 * (dice_.signedUnit() - hissState_);
     return kHissLevel * std::exp(-seconds / kHissTime) * hissState_;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -27,4 +27,4 @@ private:
     double smoothed_ = 0.0;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -12,15 +12,13 @@ namespace {
 
 constexpr double kAudibleDbfs = -60.0;
 
-double rms(double sumOfSquares, std::size_t count)
-{
+double rms(double sumOfSquares, std::size_t count) {
     return toDbfs(std::sqrt(sumOfSquares / std::max(1.0, static_cast<double>(count))));
 }
 
-} // namespace
+}  // namespace
 
-void Loudness::add(const std::vector<std::int16_t>& block)
-{
+void Loudness::add(const std::vector<std::int16_t>& block) {
     double sum = 0.0;
     for (std::int16_t sample : block) {
         peak_ = std::max(peak_, std::abs(static_cast<int>(sample)));
@@ -38,4 +36,4 @@ double Loudness::rmsDbfs() const { return rms(total_, samples_); }
 
 double Loudness::audibleRmsDbfs() const { return rms(audible_, audibleSamples_); }
 
-} // namespace sound
+}  // namespace sound

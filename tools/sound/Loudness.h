@@ -25,4 +25,4 @@ private:
     std::size_t audibleSamples_ = 0;
 };
 
-} // namespace sound
+}  // namespace sound

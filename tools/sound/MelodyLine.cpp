@@ -11,18 +11,16 @@ constexpr int kAccent = 6;
 constexpr int kArticulation = 24;
 constexpr int kOutOfRangeCost = 1000;
 
-bool isChordTone(int degree)
-{
+bool isChordTone(int degree) {
     const int inOctave = ((degree % 7) + 7) % 7;
     return inOctave == 0 || inOctave == 2 || inOctave == 4;
 }
 
-} // namespace
+}  // namespace
 
 MelodyLine::MelodyLine(int low, int high, int anchor) : low_(low), high_(high), last_(anchor) {}
 
-void MelodyLine::play(const Section& section, const std::vector<Motif>& phrase, const std::vector<Voice>& voices)
-{
+void MelodyLine::play(const Section& section, const std::vector<Motif>& phrase, const std::vector<Voice>& voices) {
     for (int bar = 0; bar < static_cast<int>(phrase.size()); ++bar) {
         const Motif& motif = phrase[static_cast<std::size_t>(bar)];
         if (!motif.hits().empty()) {
@@ -31,23 +29,20 @@ void MelodyLine::play(const Section& section, const std::vector<Motif>& phrase, 
     }
 }
 
-void MelodyLine::playMotif(int tick, const Scale& chord, const Motif& motif, const std::vector<Voice>& voices)
-{
+void MelodyLine::playMotif(int tick, const Scale& chord, const Motif& motif, const std::vector<Voice>& voices) {
     const int shift = octaveShift(chord, motif);
     for (const Motif::Hit& hit : motif.hits()) {
         const int start = tick + hit.step * kTicksPerStep;
         const int length = hit.length * kTicksPerStep - kArticulation;
         const int accent = hit.step % kStepsPerBeat == 0 ? kAccent : 0;
         for (const Voice& voice : voices) {
-            voice.part->play(start, length, chord.pitch(degreeFor(voice, hit.degree)) + shift,
-                             voice.velocity + accent);
+            voice.part->play(start, length, chord.pitch(degreeFor(voice, hit.degree)) + shift, voice.velocity + accent);
         }
     }
     last_ = chord.pitch(motif.hits().back().degree) + shift;
 }
 
-int MelodyLine::degreeFor(const Voice& voice, int degree)
-{
+int MelodyLine::degreeFor(const Voice& voice, int degree) {
     int moved = degree + voice.degreeOffset;
     while (voice.chordTonesOnly && !isChordTone(moved)) {
         --moved;
@@ -55,8 +50,7 @@ int MelodyLine::degreeFor(const Voice& voice, int degree)
     return moved;
 }
 
-int MelodyLine::octaveShift(const Scale& chord, const Motif& motif) const
-{
+int MelodyLine::octaveShift(const Scale& chord, const Motif& motif) const {
     int best = 0;
     int bestCost = std::numeric_limits<int>::max();
     for (int shift = -24; shift <= 24; shift += 12) {
@@ -73,4 +67,4 @@ int MelodyLine::octaveShift(const Scale& chord, const Motif& motif) const
     return best;
 }
 
-} // namespace sound
+}  // namespace sound

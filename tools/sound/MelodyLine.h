@@ -37,4 +37,4 @@ private:
     int last_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -25,8 +25,7 @@ struct Playback {
     std::optional<int> solo;
 };
 
-int handleEvent(void* data, fluid_midi_event_t* event)
-{
+int handleEvent(void* data, fluid_midi_event_t* event) {
     auto* playback = static_cast<Playback*>(data);
     const int type = fluid_midi_event_get_type(event);
     const int channel = fluid_midi_event_get_channel(event);
@@ -48,8 +47,7 @@ using Settings = std::unique_ptr<fluid_settings_t, decltype(&delete_fluid_settin
 using Synth = std::unique_ptr<fluid_synth_t, decltype(&delete_fluid_synth)>;
 using Player = std::unique_ptr<fluid_player_t, decltype(&delete_fluid_player)>;
 
-Settings makeSettings()
-{
+Settings makeSettings() {
     Settings settings(new_fluid_settings(), delete_fluid_settings);
     fluid_settings_setstr(settings.get(), "player.timing-source", "sample");
     fluid_settings_setnum(settings.get(), "synth.sample-rate", kRate);
@@ -57,8 +55,7 @@ Settings makeSettings()
     return settings;
 }
 
-Synth makeSynth(fluid_settings_t* settings, const std::string& soundfont)
-{
+Synth makeSynth(fluid_settings_t* settings, const std::string& soundfont) {
     Synth synth(new_fluid_synth(settings), delete_fluid_synth);
     if (fluid_synth_sfload(synth.get(), soundfont.c_str(), 1) == FLUID_FAILED) {
         throw std::runtime_error("cannot load " + soundfont);
@@ -66,23 +63,20 @@ Synth makeSynth(fluid_settings_t* settings, const std::string& soundfont)
     return synth;
 }
 
-void start(fluid_player_t* player, Playback& playback, const std::filesystem::path& midi)
-{
+void start(fluid_player_t* player, Playback& playback, const std::filesystem::path& midi) {
     fluid_player_set_playback_callback(player, handleEvent, &playback);
     if (fluid_player_add(player, midi.c_str()) == FLUID_FAILED || fluid_player_play(player) == FLUID_FAILED) {
         throw std::runtime_error("cannot play " + midi.string());
     }
 }
 
-bool pastLastTick(fluid_player_t* player)
-{
+bool pastLastTick(fluid_player_t* player) {
     return fluid_player_get_current_tick(player) >= fluid_player_get_total_ticks(player);
 }
 
 // The player goes on for a grace period after the file's last tick, so the
 // piece's length is taken when that tick is reached.
-void measure(fluid_player_t* player, fluid_synth_t* synth, Rendering& result)
-{
+void measure(fluid_player_t* player, fluid_synth_t* synth, Rendering& result) {
     Loudness loudness;
     std::vector<std::int16_t> block(2 * kBlockFrames);
     while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) {
@@ -99,12 +93,11 @@ void measure(fluid_player_t* player, fluid_synth_t* synth, Rendering& result)
     result.audibleRmsDbfs = loudness.audibleRmsDbfs();
 }
 
-} // namespace
+}  // namespace
 
 MidiRenderer::MidiRenderer(std::string soundfont) : soundfont_(std::move(soundfont)) {}
 
-Rendering MidiRenderer::render(const std::filesystem::path& midi, std::optional<int> soloChannel) const
-{
+Rendering MidiRenderer::render(const std::filesystem::path& midi, std::optional<int> soloChannel) const {
     const Settings settings = makeSettings();
     const Synth synth = makeSynth(settings.get(), soundfont_);
     const Player player(new_fluid_player(synth.get()), delete_fluid_player);
@@ -115,4 +108,4 @@ Rendering MidiRenderer::render(const std::filesystem::path& midi, std::optional<
     return result;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -9,9 +9,9 @@
 namespace sound {
 
 struct Rendering {
-    double seconds = 0.0;         // from the start to the file's last tick
-    double renderedSeconds = 0.0; // with the release the player allows after it
-    int peak = 0;          // of 32767
+    double seconds = 0.0;          // from the start to the file's last tick
+    double renderedSeconds = 0.0;  // with the release the player allows after it
+    int peak = 0;                  // of 32767
     double rmsDbfs = 0.0;
     double peakDbfs = 0.0;
     // Only over the stretches where something sounds: a fairer measure of
@@ -32,4 +32,4 @@ private:
     std::string soundfont_;
 };
 
-} // namespace sound
+}  // namespace sound

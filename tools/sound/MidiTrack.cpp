@@ -19,64 +19,56 @@ constexpr std::uint8_t kTempo = 0x51;
 constexpr std::uint8_t kTimeSignature = 0x58;
 constexpr std::uint32_t kMicrosecondsPerMinute = 60'000'000;
 
-std::uint8_t dataByte(int value)
-{
+std::uint8_t dataByte(int value) {
     if (value < 0 || value > 127) {
         throw std::out_of_range("MIDI data bytes are 0 to 127");
     }
     return static_cast<std::uint8_t>(value);
 }
 
-std::uint8_t status(std::uint8_t kind, int channel)
-{
+std::uint8_t status(std::uint8_t kind, int channel) {
     if (channel < 0 || channel > 15) {
         throw std::out_of_range("MIDI channels are 0 to 15");
     }
     return static_cast<std::uint8_t>(kind | channel);
 }
 
-} // namespace
+}  // namespace
 
 void MidiTrack::name(const std::string& text) { meta(0, kTrackName, Bytes(text.begin(), text.end())); }
 
-void MidiTrack::tempo(int tick, int beatsPerMinute)
-{
+void MidiTrack::tempo(int tick, int beatsPerMinute) {
     const std::uint32_t micros = kMicrosecondsPerMinute / static_cast<std::uint32_t>(beatsPerMinute);
-    meta(tick, kTempo, {static_cast<std::uint8_t>(micros >> 16), static_cast<std::uint8_t>(micros >> 8),
-                        static_cast<std::uint8_t>(micros)});
+    meta(tick, kTempo,
+         {static_cast<std::uint8_t>(micros >> 16), static_cast<std::uint8_t>(micros >> 8),
+          static_cast<std::uint8_t>(micros)});
 }
 
 // 24 clocks a metronome click and 8 thirty-seconds a quarter: the usual values.
-void MidiTrack::timeSignature(int tick, int beats, int beatUnitPower)
-{
+void MidiTrack::timeSignature(int tick, int beats, int beatUnitPower) {
     meta(tick, kTimeSignature, {dataByte(beats), dataByte(beatUnitPower), 24, 8});
 }
 
-void MidiTrack::program(int tick, int channel, int number)
-{
+void MidiTrack::program(int tick, int channel, int number) {
     add(tick, Order::Setting, {status(kProgram, channel), dataByte(number)});
 }
 
-void MidiTrack::controller(int tick, int channel, int number, int value)
-{
+void MidiTrack::controller(int tick, int channel, int number, int value) {
     add(tick, Order::Setting, {status(kController, channel), dataByte(number), dataByte(value)});
 }
 
-void MidiTrack::noteOn(int tick, int channel, int pitch, int velocity)
-{
+void MidiTrack::noteOn(int tick, int channel, int pitch, int velocity) {
     if (velocity == 0) {
         throw std::invalid_argument("a silent note-on would read as a note-off");
     }
     add(tick, Order::NoteOn, {status(kNoteOn, channel), dataByte(pitch), dataByte(velocity)});
 }
 
-void MidiTrack::noteOff(int tick, int channel, int pitch)
-{
+void MidiTrack::noteOff(int tick, int channel, int pitch) {
     add(tick, Order::NoteOff, {status(kNoteOff, channel), dataByte(pitch), 64});
 }
 
-Bytes MidiTrack::chunk(int endTick) const
-{
+Bytes MidiTrack::chunk(int endTick) const {
     std::vector<Event> sorted = events_;
     std::stable_sort(sorted.begin(), sorted.end(), [](const Event& a, const Event& b) {
         return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
@@ -101,20 +93,18 @@ Bytes MidiTrack::chunk(int endTick) const
     return out;
 }
 
-void MidiTrack::add(int tick, Order order, Bytes data)
-{
+void MidiTrack::add(int tick, Order order, Bytes data) {
     if (tick < 0) {
         throw std::invalid_argument("events cannot come before the start");
     }
     events_.push_back({tick, order, std::move(data)});
 }
 
-void MidiTrack::meta(int tick, std::uint8_t type, const Bytes& payload)
-{
+void MidiTrack::meta(int tick, std::uint8_t type, const Bytes& payload) {
     Bytes data{kMeta, type};
     appendVarLength(data, static_cast<std::uint32_t>(payload.size()));
     data.insert(data.end(), payload.begin(), payload.end());
     add(tick, Order::Setting, std::move(data));
 }
 
-} // namespace sound
+}  // namespace sound

@@ -38,4 +38,4 @@ private:
     std::vector<Event> events_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -14,9 +14,7 @@ struct MinorKey {
           V(Scale::harmonicMinor(tonic).on(4)),
           VI(i.on(5)),
           VII(i.on(6)),
-          I(Scale::major(tonic))
-    {
-    }
+          I(Scale::major(tonic)) {}
 
     Scale i;
     Scale III;
@@ -27,4 +25,4 @@ struct MinorKey {
     Scale I;
 };
 
-} // namespace sound
+}  // namespace sound

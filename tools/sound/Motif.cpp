@@ -14,8 +14,7 @@ constexpr int kOrnamentChance = 50;
 
 // Steps into the next note from its neighbour; a step away is anticipated
 // instead, and a repeated note gets its upper neighbour.
-int leadingDegree(int from, int to)
-{
+int leadingDegree(int from, int to) {
     if (to == from) {
         return from + 1;
     }
@@ -23,10 +22,9 @@ int leadingDegree(int from, int to)
     return neighbour == from ? to : neighbour;
 }
 
-} // namespace
+}  // namespace
 
-Motif::Motif(const std::string& rhythm, const std::vector<int>& degrees) : steps_(static_cast<int>(rhythm.size()))
-{
+Motif::Motif(const std::string& rhythm, const std::vector<int>& degrees) : steps_(static_cast<int>(rhythm.size())) {
     bool sounding = false;
     for (int step = 0; step < steps_; ++step) {
         const char mark = rhythm[static_cast<std::size_t>(step)];
@@ -49,15 +47,13 @@ Motif::Motif(const std::string& rhythm, const std::vector<int>& degrees) : steps
     }
 }
 
-Motif Motif::held(int bars, int degree)
-{
+Motif Motif::held(int bars, int degree) {
     std::string rhythm(static_cast<std::size_t>(bars * kStepsPerBar), '-');
     rhythm.front() = 'x';
     return Motif(rhythm, {degree});
 }
 
-Motif Motif::ornamented(Dice& dice) const
-{
+Motif Motif::ornamented(Dice& dice) const {
     Motif varied;
     varied.steps_ = steps_;
     for (std::size_t i = 0; i < hits_.size(); ++i) {
@@ -73,4 +69,4 @@ Motif Motif::ornamented(Dice& dice) const
     return varied;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -33,4 +33,4 @@ private:
     int steps_ = 0;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -4,16 +4,14 @@
 
 namespace sound {
 
-void NoteLedger::noteOn(int channel, int key)
-{
+void NoteLedger::noteOn(int channel, int key) {
     bool& sounding = sounding_.at(static_cast<std::size_t>(channel)).at(static_cast<std::size_t>(key));
     restrikes_ += sounding ? 1 : 0;
     sounding = true;
     ++started_.at(static_cast<std::size_t>(channel));
 }
 
-void NoteLedger::noteOff(int channel, int key)
-{
+void NoteLedger::noteOff(int channel, int key) {
     bool& sounding = sounding_.at(static_cast<std::size_t>(channel)).at(static_cast<std::size_t>(key));
     strayOffs_ += sounding ? 0 : 1;
     sounding = false;
@@ -21,8 +19,7 @@ void NoteLedger::noteOff(int channel, int key)
 
 int NoteLedger::notes() const { return std::accumulate(started_.begin(), started_.end(), 0); }
 
-int NoteLedger::stillSounding() const
-{
+int NoteLedger::stillSounding() const {
     int count = 0;
     for (const auto& channel : sounding_) {
         for (bool sounding : channel) {
@@ -32,4 +29,4 @@ int NoteLedger::stillSounding() const
     return count;
 }
 
-} // namespace sound
+}  // namespace sound

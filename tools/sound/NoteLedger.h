@@ -24,4 +24,4 @@ private:
     int strayOffs_ = 0;
 };
 
-} // namespace sound
+}  // namespace sound

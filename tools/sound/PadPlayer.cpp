@@ -7,12 +7,11 @@ namespace {
 // A hair of silence lets a chord struck again on the same keys sound anew.
 constexpr int kBreath = 10;
 
-} // namespace
+}  // namespace
 
 PadPlayer::PadPlayer(Part& part, int low, int velocity) : part_(part), low_(low), velocity_(velocity) {}
 
-void PadPlayer::hold(const Section& section)
-{
+void PadPlayer::hold(const Section& section) {
     int first = 0;
     for (int bar = 1; bar <= section.bars(); ++bar) {
         if (bar < section.bars() && section.chord(bar) == section.chord(first)) {
@@ -26,10 +25,9 @@ void PadPlayer::hold(const Section& section)
     }
 }
 
-std::vector<int> PadPlayer::voicing(const Scale& chord) const
-{
+std::vector<int> PadPlayer::voicing(const Scale& chord) const {
     return {placeIn(chord.tonic(), low_ - 12), placeIn(chord.pitch(0), low_), placeIn(chord.pitch(2), low_),
             placeIn(chord.pitch(4), low_)};
 }
 
-} // namespace sound
+}  // namespace sound

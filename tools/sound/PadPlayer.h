@@ -24,4 +24,4 @@ private:
     int velocity_;
 };
 
-} // namespace sound
+}  // namespace sound

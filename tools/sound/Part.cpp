@@ -17,10 +17,9 @@ constexpr int kReverb = 91;
 
 int lerp(int from, int to, int step, int steps) { return from + (to - from) * step / steps; }
 
-} // namespace
+}  // namespace
 
-Part::Part(Instrument instrument) : instrument_(std::move(instrument))
-{
+Part::Part(Instrument instrument) : instrument_(std::move(instrument)) {
     const int channel = instrument_.channel;
     track_.name(instrument_.name);
     track_.program(0, channel, instrument_.program);
@@ -30,24 +29,21 @@ Part::Part(Instrument instrument) : instrument_(std::move(instrument))
     track_.controller(0, channel, kExpression, 127);
 }
 
-void Part::play(int tick, int length, int pitch, int velocity)
-{
+void Part::play(int tick, int length, int pitch, int velocity) {
     if (length <= 0) {
         throw std::invalid_argument(instrument_.name + ": a note needs a length");
     }
     notes_.push_back({tick, length, pitch, std::clamp(velocity, 1, 127)});
 }
 
-void Part::roll(int fromTick, int toTick, int pitch, int stepTicks, int fromVelocity, int toVelocity)
-{
+void Part::roll(int fromTick, int toTick, int pitch, int stepTicks, int fromVelocity, int toVelocity) {
     const int strokes = (toTick - fromTick) / stepTicks;
     for (int i = 0; i < strokes; ++i) {
         play(fromTick + i * stepTicks, stepTicks, pitch, lerp(fromVelocity, toVelocity, i, std::max(1, strokes - 1)));
     }
 }
 
-void Part::swell(int fromTick, int toTick, int fromLevel, int toLevel)
-{
+void Part::swell(int fromTick, int toTick, int fromLevel, int toLevel) {
     const int steps = std::max(1, (toTick - fromTick) / kTicksPerStep);
     for (int i = 0; i <= steps; ++i) {
         track_.controller(lerp(fromTick, toTick, i, steps), instrument_.channel, kExpression,
@@ -55,8 +51,7 @@ void Part::swell(int fromTick, int toTick, int fromLevel, int toLevel)
     }
 }
 
-int Part::endTick() const
-{
+int Part::endTick() const {
     int end = 0;
     for (const Note& note : notes_) {
         end = std::max(end, note.tick + note.length);
@@ -64,8 +59,7 @@ int Part::endTick() const
     return end;
 }
 
-MidiTrack Part::track() const
-{
+MidiTrack Part::track() const {
     MidiTrack track = track_;
     for (const Note& note : withoutOverlaps()) {
         track.noteOn(note.tick, instrument_.channel, note.pitch, note.velocity);
@@ -76,8 +70,7 @@ MidiTrack Part::track() const
 
 // A key struck again while it still sounds cuts the earlier note short;
 // a second stroke at the very same moment is dropped.
-std::vector<Part::Note> Part::withoutOverlaps() const
-{
+std::vector<Part::Note> Part::withoutOverlaps() const {
     std::vector<Note> notes = notes_;
     std::stable_sort(notes.begin(), notes.end(), [](const Note& a, const Note& b) {
         return a.pitch != b.pitch ? a.pitch < b.pitch : a.tick < b.tick;
@@ -95,4 +88,4 @@ std::vector<Part::Note> Part::withoutOverlaps() const
     return kept;
 }
 
-} // namespace sound
+}  // namespace sound

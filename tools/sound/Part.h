@@ -49,4 +49,4 @@ private:
     MidiTrack track_;
 };
 
-} // namespace sound
+}  // namespace sound

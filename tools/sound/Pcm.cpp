@@ -6,8 +6,7 @@
 
 namespace sound {
 
-Pcm toPcm(const std::vector<double>& signal, int rate, double peakDbfs)
-{
+Pcm toPcm(const std::vector<double>& signal, int rate, double peakDbfs) {
     double loudest = 0.0;
     for (double value : signal) {
         loudest = std::max(loudest, std::abs(value));
@@ -24,13 +23,11 @@ Pcm toPcm(const std::vector<double>& signal, int rate, double peakDbfs)
     return pcm;
 }
 
-double seconds(const Pcm& pcm)
-{
+double seconds(const Pcm& pcm) {
     return static_cast<double>(pcm.samples.size()) / (static_cast<double>(pcm.rate) * pcm.channels);
 }
 
-double peakDbfs(const Pcm& pcm)
-{
+double peakDbfs(const Pcm& pcm) {
     int peak = 0;
     for (std::int16_t sample : pcm.samples) {
         peak = std::max(peak, std::abs(static_cast<int>(sample)));
@@ -38,8 +35,7 @@ double peakDbfs(const Pcm& pcm)
     return toDbfs(peak);
 }
 
-double rmsDbfs(const Pcm& pcm)
-{
+double rmsDbfs(const Pcm& pcm) {
     double sum = 0.0;
     for (std::int16_t sample : pcm.samples) {
         sum += static_cast<double>(sample) * sample;
@@ -49,4 +45,4 @@ double rmsDbfs(const Pcm& pcm)
 
 double toDbfs(double level) { return 20.0 * std::log10(std::max(level, 1.0) / 32767.0); }
 
-} // namespace sound
+}  // namespace sound

@@ -22,4 +22,4 @@ double rmsDbfs(const Pcm& pcm);
 // Decibels of a level given in sixteen-bit sample units.
 double toDbfs(double level);
 
-} // namespace sound
+}  // namespace sound

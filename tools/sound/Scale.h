@@ -35,4 +35,4 @@ private:
 // A pitch moved by whole octaves into [low, low + 12).
 int placeIn(int pitch, int low);
 
-} // namespace sound
+}  // namespace sound

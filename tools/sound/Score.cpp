@@ -6,12 +6,9 @@
 namespace sound {
 
 Score::Score(std::string title, int beatsPerMinute, int silenceTicks)
-    : title_(std::move(title)), beatsPerMinute_(beatsPerMinute), silenceTicks_(silenceTicks)
-{
-}
+    : title_(std::move(title)), beatsPerMinute_(beatsPerMinute), silenceTicks_(silenceTicks) {}
 
-int Score::endTick() const
-{
+int Score::endTick() const {
     int end = 0;
     for (const Part& part : parts_) {
         end = std::max(end, part.endTick());
@@ -19,8 +16,7 @@ int Score::endTick() const
     return end + silenceTicks_;
 }
 
-std::vector<MidiTrack> Score::tracks() const
-{
+std::vector<MidiTrack> Score::tracks() const {
     MidiTrack conductor;
     conductor.name(title_);
     conductor.timeSignature(0, 4, 2);
@@ -32,4 +28,4 @@ std::vector<MidiTrack> Score::tracks() const
     return tracks;
 }
 
-} // namespace sound
+}  // namespace sound

@@ -28,4 +28,4 @@ private:
     std::vector<Part> parts_;
 };
 
-} // namespace sound
+}  // namespace sound

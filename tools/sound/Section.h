@@ -13,14 +13,11 @@ namespace sound {
 class Section {
 public:
     Section(const std::vector<Scale>& harmony, int firstBar, int bars)
-        : harmony_(&harmony), firstBar_(firstBar), bars_(bars)
-    {
-    }
+        : harmony_(&harmony), firstBar_(firstBar), bars_(bars) {}
 
     int bars() const { return bars_; }
     const Scale& chord(int bar) const { return harmony_->at(static_cast<std::size_t>(firstBar_ + bar)); }
-    const Scale& chordAfter(int bar) const
-    {
+    const Scale& chordAfter(int bar) const {
         const int next = std::min(firstBar_ + bar + 1, static_cast<int>(harmony_->size()) - 1);
         return harmony_->at(static_cast<std::size_t>(next));
     }
@@ -33,4 +30,4 @@ private:
     int bars_;
 };
 
-} // namespace sound
+}  // namespace sound

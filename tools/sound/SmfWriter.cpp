@@ -12,12 +12,11 @@ namespace {
 constexpr std::uint32_t kHeaderSize = 6;
 constexpr std::uint16_t kSimultaneousTracks = 1;
 
-} // namespace
+}  // namespace
 
 SmfWriter::SmfWriter(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-void SmfWriter::write(const std::string& name, const Score& score) const
-{
+void SmfWriter::write(const std::string& name, const Score& score) const {
     const std::vector<MidiTrack> tracks = score.tracks();
     Bytes out;
     appendText(out, "MThd");
@@ -32,4 +31,4 @@ void SmfWriter::write(const std::string& name, const Score& score) const
     saveBytes(folder_ / name, out);
 }
 
-} // namespace sound
+}  // namespace sound

@@ -18,4 +18,4 @@ private:
     std::filesystem::path folder_;
 };
 
-} // namespace sound
+}  // namespace sound

@@ -8,8 +8,7 @@
 
 namespace sound {
 
-void writeSounds(const std::filesystem::path& folder)
-{
+void writeSounds(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
     WavWriter(folder).write("laser.wav", LaserShot().render());
     const SmfWriter music(folder);
@@ -17,4 +16,4 @@ void writeSounds(const std::filesystem::path& folder)
     music.write("song.mid", GameSong().score());
 }
 
-} // namespace sound
+}  // namespace sound

@@ -7,4 +7,4 @@ namespace sound {
 // Writes every sound the game loads: laser.wav, intro.mid and song.mid.
 void writeSounds(const std::filesystem::path& folder);
 
-} // namespace sound
+}  // namespace sound

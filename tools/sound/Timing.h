@@ -11,4 +11,4 @@ constexpr int kTicksPerBar = kTicksPerStep * kStepsPerBar;
 
 constexpr int barTick(int bar, int step = 0) { return bar * kTicksPerBar + step * kTicksPerStep; }
 
-} // namespace sound
+}  // namespace sound

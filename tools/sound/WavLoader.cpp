@@ -7,8 +7,7 @@
 
 namespace sound {
 
-Pcm loadWav(const std::filesystem::path& path)
-{
+Pcm loadWav(const std::filesystem::path& path) {
     SDL_AudioSpec format{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
@@ -28,4 +27,4 @@ Pcm loadWav(const std::filesystem::path& path)
     return pcm;
 }
 
-} // namespace sound
+}  // namespace sound

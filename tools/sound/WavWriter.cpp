@@ -12,8 +12,7 @@ constexpr std::uint32_t kFormatChunkSize = 16;
 constexpr std::uint16_t kPcmFormat = 1;
 constexpr std::uint16_t kBytesPerSample = 2;
 
-void appendFormatChunk(Bytes& out, const Pcm& pcm)
-{
+void appendFormatChunk(Bytes& out, const Pcm& pcm) {
     const auto channels = static_cast<std::uint16_t>(pcm.channels);
     const auto blockAlign = static_cast<std::uint16_t>(channels * kBytesPerSample);
     appendText(out, "fmt ");
@@ -26,12 +25,11 @@ void appendFormatChunk(Bytes& out, const Pcm& pcm)
     appendLittle16(out, 8 * kBytesPerSample);
 }
 
-} // namespace
+}  // namespace
 
 WavWriter::WavWriter(std::filesystem::path folder) : folder_(std::move(folder)) {}
 
-void WavWriter::write(const std::string& name, const Pcm& pcm) const
-{
+void WavWriter::write(const std::string& name, const Pcm& pcm) const {
     const auto dataSize = static_cast<std::uint32_t>(pcm.samples.size() * kBytesPerSample);
     Bytes out;
     appendText(out, "RIFF");
@@ -46,4 +44,4 @@ void WavWriter::write(const std::string& name, const Pcm& pcm) const
     saveBytes(folder_ / name, out);
 }
 
-} // namespace sound
+}  // namespace sound

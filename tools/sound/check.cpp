@@ -16,16 +16,14 @@ namespace {
 
 constexpr const char* kSoundfont = "/usr/share/sounds/sf2/TimGM6mb.sf2";
 
-void reportLaser(const std::filesystem::path& path)
-{
+void reportLaser(const std::filesystem::path& path) {
     const sound::Pcm pcm = sound::loadWav(path);
     std::printf("%s: %.3f s, %d Hz, %d channel(s), peak %.2f dBFS, RMS %.2f dBFS, first %d, last %d\n",
                 path.filename().c_str(), sound::seconds(pcm), pcm.rate, pcm.channels, sound::peakDbfs(pcm),
                 sound::rmsDbfs(pcm), pcm.samples.front(), pcm.samples.back());
 }
 
-void reportMusic(const sound::MidiRenderer& renderer, const std::filesystem::path& path, const sound::Score& score)
-{
+void reportMusic(const sound::MidiRenderer& renderer, const std::filesystem::path& path, const sound::Score& score) {
     const sound::Rendering whole = renderer.render(path);
     std::printf("%s: %.1f s (%.1f s rendered), peak %d (%.1f dBFS), RMS %.1f dBFS\n", path.filename().c_str(),
                 whole.seconds, whole.renderedSeconds, whole.peak, whole.peakDbfs, whole.rmsDbfs);
@@ -40,10 +38,9 @@ void reportMusic(const sound::MidiRenderer& renderer, const std::filesystem::pat
     }
 }
 
-} // namespace
+}  // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::cerr << "usage: orbitrove-soundcheck DATA_FOLDER\n";
         return 2;

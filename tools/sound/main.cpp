@@ -7,8 +7,7 @@
 #include <exception>
 #include <iostream>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::cerr << "usage: orbitrove-soundgen DATA_FOLDER\n";
         return 2;

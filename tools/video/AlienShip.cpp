@@ -23,11 +23,10 @@ constexpr float kStreakFrom = 25.0f;
 constexpr float kStreakSeconds = 0.2f;
 constexpr float kLongestStreak = 60.0f;
 
-} // namespace
+}  // namespace
 
 // A soft wedge of light trailing back along the path, thinning and cooling with distance.
-void AlienShip::drawStreak(art::Raster& layer, Vec2 centre, Vec2 velocity)
-{
+void AlienShip::drawStreak(art::Raster& layer, Vec2 centre, Vec2 velocity) {
     const float speed = length(velocity);
     const float reach = kSpikeReach.x + std::min(kLongestStreak, speed * kStreakSeconds);
     const float strength = art::smoothstep(kStreakFrom, 3.0f * kStreakFrom, speed);
@@ -45,10 +44,9 @@ void AlienShip::drawStreak(art::Raster& layer, Vec2 centre, Vec2 velocity)
     });
 }
 
-void AlienShip::draw(art::Raster& layer, Vec2 centre, Vec2 velocity) const
-{
+void AlienShip::draw(art::Raster& layer, Vec2 centre, Vec2 velocity) const {
     drawStreak(layer, centre, velocity);
     art::drawShipFigure(layer, centre, kScale);
 }
 
-} // namespace video
+}  // namespace video

@@ -22,4 +22,4 @@ private:
     static void drawStreak(art::Raster& layer, art::Vec2 centre, art::Vec2 velocity);
 };
 
-} // namespace video
+}  // namespace video

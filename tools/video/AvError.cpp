@@ -8,8 +8,7 @@ extern "C" {
 
 namespace video {
 
-int checkAv(int result, const std::string& what)
-{
+int checkAv(int result, const std::string& what) {
     if (result < 0) {
         char reason[AV_ERROR_MAX_STRING_SIZE] = {};
         av_strerror(result, reason, sizeof reason);
@@ -18,4 +17,4 @@ int checkAv(int result, const std::string& what)
     return result;
 }
 
-} // namespace video
+}  // namespace video

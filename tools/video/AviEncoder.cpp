@@ -7,8 +7,7 @@
 namespace video {
 
 AviEncoder::AviEncoder(const std::filesystem::path& file, const VideoFormat& format)
-    : packet_(av_packet_alloc()), converter_(format.width, format.height)
-{
+    : packet_(av_packet_alloc()), converter_(format.width, format.height) {
     if (!packet_) {
         throw std::runtime_error("cannot allocate a packet");
     }
@@ -20,8 +19,7 @@ AviEncoder::AviEncoder(const std::filesystem::path& file, const VideoFormat& for
     openFile(file);
 }
 
-void AviEncoder::openCodec(const VideoFormat& format)
-{
+void AviEncoder::openCodec(const VideoFormat& format) {
     const AVCodec* codec = avcodec_find_encoder(AV_CODEC_ID_MPEG4);
     codec_.reset(codec ? avcodec_alloc_context3(codec) : nullptr);
     if (!codec_) {
@@ -32,7 +30,7 @@ void AviEncoder::openCodec(const VideoFormat& format)
     codec_->pix_fmt = AV_PIX_FMT_YUV420P;
     codec_->time_base = {1, format.framesPerSecond};
     codec_->framerate = {format.framesPerSecond, 1};
-    codec_->gop_size = format.framesPerSecond; // a keyframe every second keeps damage short
+    codec_->gop_size = format.framesPerSecond;  // a keyframe every second keeps damage short
     codec_->max_b_frames = 0;
     codec_->thread_count = 1;
     codec_->flags |= AV_CODEC_FLAG_BITEXACT | AV_CODEC_FLAG_QSCALE | AV_CODEC_FLAG_4MV | AV_CODEC_FLAG_AC_PRED;
@@ -43,8 +41,7 @@ void AviEncoder::openCodec(const VideoFormat& format)
     checkAv(avcodec_open2(codec_.get(), codec, nullptr), "cannot open the MPEG-4 encoder");
 }
 
-void AviEncoder::openFile(const std::filesystem::path& file)
-{
+void AviEncoder::openFile(const std::filesystem::path& file) {
     stream_ = avformat_new_stream(output_.get(), nullptr);
     if (!stream_) {
         throw std::runtime_error("cannot add a video stream");
@@ -55,8 +52,7 @@ void AviEncoder::openFile(const std::filesystem::path& file)
     checkAv(avformat_write_header(output_.get(), nullptr), "cannot write the AVI header");
 }
 
-void AviEncoder::write(const art::RgbImage& picture)
-{
+void AviEncoder::write(const art::RgbImage& picture) {
     AVFrame* frame = converter_.convert(picture);
     frame->pts = nextFrame_++;
     // A fixed quantiser is taken from each frame, not from the context.
@@ -64,16 +60,14 @@ void AviEncoder::write(const art::RgbImage& picture)
     send(frame);
 }
 
-void AviEncoder::finish()
-{
+void AviEncoder::finish() {
     send(nullptr);
     checkAv(av_write_trailer(output_.get()), "cannot finish the AVI file");
     checkAv(avio_closep(&output_->pb), "cannot close the AVI file");
 }
 
 // Hands a frame (or the end of input) to the encoder and muxes whatever comes out.
-void AviEncoder::send(const AVFrame* frame)
-{
+void AviEncoder::send(const AVFrame* frame) {
     checkAv(avcodec_send_frame(codec_.get(), frame), "cannot encode a frame");
     for (;;) {
         const int received = avcodec_receive_packet(codec_.get(), packet_.get());
@@ -87,4 +81,4 @@ void AviEncoder::send(const AVFrame* frame)
     }
 }
 
-} // namespace video
+}  // namespace video

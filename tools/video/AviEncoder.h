@@ -34,4 +34,4 @@ private:
     std::int64_t nextFrame_ = 0;
 };
 
-} // namespace video
+}  // namespace video

@@ -9,8 +9,7 @@ using art::Grid;
 
 namespace {
 
-std::vector<float> gaussianKernel(float sigma, int radius)
-{
+std::vector<float> gaussianKernel(float sigma, int radius) {
     std::vector<float> kernel;
     float total = 0.0f;
     for (int i = -radius; i <= radius; ++i) {
@@ -24,8 +23,7 @@ std::vector<float> gaussianKernel(float sigma, int radius)
 }
 
 // One pass of the separable blur, along x or along y.
-Grid<float> pass(const Grid<float>& source, const std::vector<float>& kernel, int dx, int dy)
-{
+Grid<float> pass(const Grid<float>& source, const std::vector<float>& kernel, int dx, int dy) {
     const int radius = static_cast<int>(kernel.size() / 2);
     Grid<float> out(source.width(), source.height());
     for (int y = 0; y < source.height(); ++y) {
@@ -34,7 +32,8 @@ Grid<float> pass(const Grid<float>& source, const std::vector<float>& kernel, in
             for (int i = -radius; i <= radius; ++i) {
                 const int sx = x + i * dx;
                 const int sy = y + i * dy;
-                sum += source.contains(sx, sy) ? source.at(sx, sy) * kernel[static_cast<std::size_t>(i + radius)] : 0.0f;
+                sum +=
+                    source.contains(sx, sy) ? source.at(sx, sy) * kernel[static_cast<std::size_t>(i + radius)] : 0.0f;
             }
             out.at(x, y) = sum;
         }
@@ -42,10 +41,9 @@ Grid<float> pass(const Grid<float>& source, const std::vector<float>& kernel, in
     return out;
 }
 
-} // namespace
+}  // namespace
 
-PlacedInk blurred(const PlacedInk& ink, float sigma)
-{
+PlacedInk blurred(const PlacedInk& ink, float sigma) {
     const int radius = static_cast<int>(std::ceil(3.0f * sigma));
     Grid<float> padded(ink.coverage.width() + 2 * radius, ink.coverage.height() + 2 * radius);
     for (int y = 0; y < ink.coverage.height(); ++y) {
@@ -57,4 +55,4 @@ PlacedInk blurred(const PlacedInk& ink, float sigma)
     return {pass(pass(padded, kernel, 1, 0), kernel, 0, 1), ink.left - radius, ink.top - radius};
 }
 
-} // namespace video
+}  // namespace video

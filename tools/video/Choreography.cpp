@@ -19,7 +19,7 @@ constexpr Vec2 kEntryBend{26.0f, 60.0f};
 constexpr Vec2 kHover{60.0f, 48.0f};
 constexpr Vec2 kExitBend{128.0f, 92.0f};
 constexpr Vec2 kExitEnd{236.0f, 96.0f};
-constexpr float kDodge = 12.0f; // pixels down, enough for the beam to clear the spikes
+constexpr float kDodge = 12.0f;  // pixels down, enough for the beam to clear the spikes
 
 constexpr float kEntryFrom = 0.8f;
 constexpr float kEntryTo = 2.2f;
@@ -41,8 +41,7 @@ constexpr float kGleamTo = 7.7f;
 
 float progress(float t, float from, float to) { return std::clamp((t - from) / (to - from), 0.0f, 1.0f); }
 
-Vec2 bezier(Vec2 a, Vec2 bend, Vec2 b, float u)
-{
+Vec2 bezier(Vec2 a, Vec2 bend, Vec2 b, float u) {
     return a * ((1.0f - u) * (1.0f - u)) + bend * (2.0f * u * (1.0f - u)) + b * (u * u);
 }
 
@@ -56,7 +55,7 @@ float bob(float t) { return 1.2f * std::sin((t - kEntryTo) * 3.4f); }
 
 Vec2 pan(float t) { return {-1.1f * t, -0.25f * t}; }
 
-} // namespace
+}  // namespace
 
 Vec2 Choreography::moonCentre(float t) const { return kMoonCentre + pan(t); }
 
@@ -66,8 +65,7 @@ float Choreography::brightness(float t) const { return smoothstep(0.0f, 0.6f, t)
 
 bool Choreography::shipInSight(float t) const { return t > kEntryFrom && t < kExitTo; }
 
-Vec2 Choreography::shipCentre(float t) const
-{
+Vec2 Choreography::shipCentre(float t) const {
     if (t < kEntryTo) {
         return bezier(kEntryStart, kEntryBend, kHover, brake(progress(t, kEntryFrom, kEntryTo)));
     }
@@ -75,21 +73,18 @@ Vec2 Choreography::shipCentre(float t) const
     return bezier(hovering, kExitBend, kExitEnd, launch(progress(t, kExitFrom, kExitTo)));
 }
 
-Vec2 Choreography::shipVelocity(float t) const
-{
+Vec2 Choreography::shipVelocity(float t) const {
     constexpr float kStep = 0.01f;
     return (shipCentre(t + kStep) - shipCentre(t - kStep)) * (0.5f / kStep);
 }
 
-float Choreography::charge(float t) const
-{
+float Choreography::charge(float t) const {
     return smoothstep(kChargeFrom, kFire, t) * (1.0f - smoothstep(kBeamGrown, kBeamFadeFrom, t));
 }
 
 float Choreography::beamReach(float t) const { return progress(t, kFire, kBeamGrown); }
 
-float Choreography::beamStrength(float t) const
-{
+float Choreography::beamStrength(float t) const {
     return t < kFire ? 0.0f : 1.0f - smoothstep(kBeamFadeFrom, kBeamGone, t);
 }
 
@@ -99,9 +94,8 @@ float Choreography::sceneOpacity(float t) const { return 1.0f - smoothstep(kScen
 
 float Choreography::titleReveal(float t) const { return progress(t, kTitleFrom, kTitleTo); }
 
-float Choreography::titleGleam(float t) const
-{
+float Choreography::titleGleam(float t) const {
     return t < kGleamFrom || t > kGleamTo ? -1.0f : progress(t, kGleamFrom, kGleamTo);
 }
 
-} // namespace video
+}  // namespace video

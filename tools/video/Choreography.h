@@ -17,7 +17,7 @@ public:
 
     bool shipInSight(float t) const;
     art::Vec2 shipCentre(float t) const;
-    art::Vec2 shipVelocity(float t) const; // pixels per second
+    art::Vec2 shipVelocity(float t) const;  // pixels per second
 
     // Light gathering at the muzzle before the shot, 0..1.
     float charge(float t) const;
@@ -35,4 +35,4 @@ public:
     float titleGleam(float t) const;
 };
 
-} // namespace video
+}  // namespace video

@@ -28,8 +28,7 @@ struct ScalerFree {
 };
 
 struct OutputFree {
-    void operator()(AVFormatContext* output) const
-    {
+    void operator()(AVFormatContext* output) const {
         avio_closep(&output->pb);
         avformat_free_context(output);
     }
@@ -41,4 +40,4 @@ using PacketPtr = std::unique_ptr<AVPacket, PacketFree>;
 using ScalerPtr = std::unique_ptr<SwsContext, ScalerFree>;
 using OutputPtr = std::unique_ptr<AVFormatContext, OutputFree>;
 
-} // namespace video
+}  // namespace video

@@ -33,4 +33,4 @@ private:
     TitleCard title_;
 };
 
-} // namespace video
+}  // namespace video

@@ -16,13 +16,12 @@ constexpr Color kWhiteHot{0.85f, 1.0f, 0.92f, 1.0f};
 constexpr float kLength = 240.0f;
 constexpr float kGlowReach = 6.0f;
 
-} // namespace
+}  // namespace
 
 LaserBeam::LaserBeam(Vec2 muzzle, Vec2 aim) : muzzle_(muzzle), direction_(normalized(aim - muzzle)) {}
 
 // A hot thin core in a green glow, with a flare at the muzzle.
-Color LaserBeam::lightAt(const art::Shape& axis, Vec2 p, float strength) const
-{
+Color LaserBeam::lightAt(const art::Shape& axis, Vec2 p, float strength) const {
     const float width = 0.4f + 0.6f * strength;
     const float d = axis.distance(p) / width;
     const float core = std::exp(-d * d / 0.5f);
@@ -33,8 +32,7 @@ Color LaserBeam::lightAt(const art::Shape& axis, Vec2 p, float strength) const
     return withAlpha(light, strength * (core + glow + flare));
 }
 
-void LaserBeam::draw(art::Raster& frame, float reach, float strength) const
-{
+void LaserBeam::draw(art::Raster& frame, float reach, float strength) const {
     if (strength <= 0.0f || reach <= 0.0f) {
         return;
     }
@@ -43,4 +41,4 @@ void LaserBeam::draw(art::Raster& frame, float reach, float strength) const
     frame.shine(axis.bounds().grown(kGlowReach), [&](Vec2 p) { return lightAt(axis, p, strength); });
 }
 
-} // namespace video
+}  // namespace video

@@ -20,4 +20,4 @@ private:
     art::Vec2 direction_;
 };
 
-} // namespace video
+}  // namespace video

@@ -32,15 +32,13 @@ constexpr Vec2 kMuzzleOffset{-6.0f, 7.0f};
 Box around(Vec2 c, Box box) { return {c.x + box.left, c.y + box.top, c.x + box.right, c.y + box.bottom}; }
 
 // Lit from the upper left, like the Moon.
-Color steel(Vec2 c, Vec2 p, float halfHeight)
-{
+Color steel(Vec2 c, Vec2 p, float halfHeight) {
     const float t = std::clamp((p.y - c.y) / halfHeight * 0.5f + 0.5f - (p.x - c.x) * 0.02f, 0.0f, 1.0f);
     const Color stops[]{kSteelLight, kSteel, kSteelDark};
     return art::ramp(stops, t);
 }
 
-void drawGlow(art::Raster& layer, Vec2 at, Color color, float strength, float radius)
-{
+void drawGlow(art::Raster& layer, Vec2 at, Color color, float strength, float radius) {
     layer.fill(Shape::circle(at, radius * 2.5f), [=](Vec2 p) {
         const Vec2 d = p - at;
         return withAlpha(color, std::min(1.0f, strength * std::exp(-dot(d, d) / (radius * radius))));
@@ -48,19 +46,17 @@ void drawGlow(art::Raster& layer, Vec2 at, Color color, float strength, float ra
 }
 
 // A light that is on for the given share of each period.
-float blink(float t, float period, float phase, float share)
-{
+float blink(float t, float period, float phase, float share) {
     const float u = std::fmod(t / period + phase, 1.0f);
     return art::smoothstep(0.0f, 0.04f, u) * (1.0f - art::smoothstep(share, share + 0.04f, u));
 }
 
-} // namespace
+}  // namespace
 
 Vec2 OrbitalStation::muzzle(Vec2 centre) { return centre + kMuzzleOffset; }
 
 // side: -1 for the left wing, +1 for the right.
-void OrbitalStation::drawWing(art::Raster& layer, Vec2 c, float side)
-{
+void OrbitalStation::drawWing(art::Raster& layer, Vec2 c, float side) {
     layer.fill(Shape::capsule(c, c + Vec2{side * 10.0f, 0.0f}, 0.7f), kSteelDark);
     const Box panel = around(c, side < 0.0f ? Box{-20.0f, -6.5f, -10.0f, 6.5f} : Box{10.0f, -6.5f, 20.0f, 6.5f});
     layer.fill(Shape::box(panel.grown(0.5f)), kSteelDark);
@@ -74,8 +70,7 @@ void OrbitalStation::drawWing(art::Raster& layer, Vec2 c, float side)
     layer.fill(Shape::box({middle - 0.35f, panel.top, middle + 0.35f, panel.bottom}), withAlpha(kSteelDark, 0.8f));
 }
 
-void OrbitalStation::drawHub(art::Raster& layer, Vec2 c)
-{
+void OrbitalStation::drawHub(art::Raster& layer, Vec2 c) {
     layer.fill(Shape::box(around(c, {-2.0f, -8.0f, 2.0f, -2.0f}), 0.8f), [=](Vec2 p) { return steel(c, p, 8.0f); });
     layer.fill(Shape::capsule(c + Vec2{0.0f, -8.0f}, c + Vec2{0.0f, -12.0f}, 0.4f), kSteel);
     const Shape body = Shape::capsule(c + Vec2{-5.5f, 0.0f}, c + Vec2{5.5f, 0.0f}, 3.8f);
@@ -89,8 +84,7 @@ void OrbitalStation::drawHub(art::Raster& layer, Vec2 c)
     layer.fill(Shape::ellipse(c + Vec2{5.0f, 5.2f}, {2.2f, 1.0f}), kSteel);
 }
 
-void OrbitalStation::drawEmitter(art::Raster& layer, Vec2 c, float charge)
-{
+void OrbitalStation::drawEmitter(art::Raster& layer, Vec2 c, float charge) {
     const Vec2 tip = muzzle(c);
     layer.fill(Shape::box(around(c, {-2.5f, 2.5f, 0.5f, 6.0f}), 0.8f), kSteelDark);
     layer.fill(Shape::capsule(c + Vec2{-1.0f, 5.6f}, tip, 1.0f), [=](Vec2 p) { return steel(c, p, 7.0f); });
@@ -100,15 +94,13 @@ void OrbitalStation::drawEmitter(art::Raster& layer, Vec2 c, float charge)
     }
 }
 
-void OrbitalStation::drawLights(art::Raster& layer, Vec2 c, float t)
-{
+void OrbitalStation::drawLights(art::Raster& layer, Vec2 c, float t) {
     drawGlow(layer, c + Vec2{-20.5f, 0.0f}, kPortRed, 0.25f + 0.75f * blink(t, 1.4f, 0.0f, 0.45f), 1.0f);
     drawGlow(layer, c + Vec2{20.5f, 0.0f}, kStarboardGreen, 0.25f + 0.75f * blink(t, 1.4f, 0.5f, 0.45f), 1.0f);
     drawGlow(layer, c + Vec2{0.0f, -12.5f}, kStrobeWhite, blink(t, 1.0f, 0.3f, 0.08f), 1.3f);
 }
 
-void OrbitalStation::draw(art::Raster& layer, Vec2 c, float t, float charge) const
-{
+void OrbitalStation::draw(art::Raster& layer, Vec2 c, float t, float charge) const {
     drawWing(layer, c, -1.0f);
     drawWing(layer, c, 1.0f);
     drawEmitter(layer, c, charge);
@@ -116,4 +108,4 @@ void OrbitalStation::draw(art::Raster& layer, Vec2 c, float t, float charge) con
     drawLights(layer, c, t);
 }
 
-} // namespace video
+}  // namespace video

@@ -20,4 +20,4 @@ private:
     static void drawLights(art::Raster& layer, art::Vec2 c, float t);
 };
 
-} // namespace video
+}  // namespace video

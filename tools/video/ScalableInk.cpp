@@ -11,8 +11,7 @@ using art::Vec2;
 ScalableInk::ScalableInk(Grid<float> ink) : ink_(std::move(ink)) {}
 
 // Bilinear, with ink pixel centres at +0.5 and nothing outside.
-float ScalableInk::sample(Vec2 p) const
-{
+float ScalableInk::sample(Vec2 p) const {
     const float fx = std::floor(p.x - 0.5f);
     const float fy = std::floor(p.y - 0.5f);
     const float tx = p.x - 0.5f - fx;
@@ -25,8 +24,7 @@ float ScalableInk::sample(Vec2 p) const
     return top + (bottom - top) * ty;
 }
 
-PlacedInk ScalableInk::placed(Vec2 centre, float width) const
-{
+PlacedInk ScalableInk::placed(Vec2 centre, float width) const {
     const float inkPerPixel = static_cast<float>(ink_.width()) / width;
     const Vec2 half = Vec2{static_cast<float>(ink_.width()), static_cast<float>(ink_.height())} * (0.5f / inkPerPixel);
     const int left = static_cast<int>(std::floor(centre.x - half.x));
@@ -53,4 +51,4 @@ PlacedInk ScalableInk::placed(Vec2 centre, float width) const
     return out;
 }
 
-} // namespace video
+}  // namespace video

@@ -28,4 +28,4 @@ private:
     art::Grid<float> ink_;
 };
 
-} // namespace video
+}  // namespace video

@@ -19,7 +19,7 @@ public:
 private:
     struct Star {
         art::Vec2 at;
-        float nearness = 0.0f; // 0 far .. 1 near
+        float nearness = 0.0f;  // 0 far .. 1 near
         float brightness = 0.0f;
         float sigma = 0.0f;    // spread of the point, pixels
         float twinkle = 0.0f;  // phase; only some stars twinkle
@@ -39,4 +39,4 @@ private:
     std::vector<Star> stars_;
 };
 
-} // namespace video
+}  // namespace video

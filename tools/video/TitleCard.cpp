@@ -30,8 +30,7 @@ constexpr Color kGlow{1.0f, 0.62f, 0.16f, 1.0f};
 float easeOut(float u) { return 1.0f - std::pow(1.0f - u, 3.0f); }
 
 // Adds the halo as light, so it brightens whatever lies behind the letters.
-void shine(art::Raster& frame, const PlacedInk& halo, float strength)
-{
+void shine(art::Raster& frame, const PlacedInk& halo, float strength) {
     const art::Box area{static_cast<float>(halo.left), static_cast<float>(halo.top),
                         static_cast<float>(halo.left + halo.coverage.width() - 1),
                         static_cast<float>(halo.top + halo.coverage.height() - 1)};
@@ -41,15 +40,12 @@ void shine(art::Raster& frame, const PlacedInk& halo, float strength)
     });
 }
 
-} // namespace
+}  // namespace
 
 TitleCard::TitleCard(const art::SdlLettering& lettering, Vec2 centre, float width)
-    : ink_(lettering.render(art::locateFont(kFace), kInkSize, kTitle)), centre_(centre), width_(width)
-{
-}
+    : ink_(lettering.render(art::locateFont(kFace), kInkSize, kTitle)), centre_(centre), width_(width) {}
 
-Color TitleCard::gold(const PlacedInk& letters, Vec2 p, float gleam)
-{
+Color TitleCard::gold(const PlacedInk& letters, Vec2 p, float gleam) {
     const float top = static_cast<float>(letters.top);
     const float height = static_cast<float>(letters.coverage.height());
     const Color metal = art::ramp(kGold, (p.y - top) / height);
@@ -63,8 +59,7 @@ Color TitleCard::gold(const PlacedInk& letters, Vec2 p, float gleam)
     return mix(metal, Color{1.0f, 1.0f, 0.95f, 1.0f}, 0.8f * std::exp(-band * band / 6.0f));
 }
 
-void TitleCard::draw(art::Raster& frame, float reveal, float gleam) const
-{
+void TitleCard::draw(art::Raster& frame, float reveal, float gleam) const {
     if (reveal <= 0.0f) {
         return;
     }
@@ -77,4 +72,4 @@ void TitleCard::draw(art::Raster& frame, float reveal, float gleam) const
                 [&](Vec2 p) { return withAlpha(gold(letters, p, gleam), opacity); });
 }
 
-} // namespace video
+}  // namespace video

@@ -23,4 +23,4 @@ private:
     float width_;
 };
 
-} // namespace video
+}  // namespace video

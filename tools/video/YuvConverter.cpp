@@ -11,16 +11,15 @@ namespace {
 // Bit-exact C paths, so the output does not depend on the CPU's SIMD set.
 constexpr int kScalerFlags = SWS_BICUBIC | SWS_ACCURATE_RND | SWS_BITEXACT | SWS_FULL_CHR_H_INP;
 
-} // namespace
+}  // namespace
 
 YuvConverter::YuvConverter(int width, int height)
     : width_(width),
       height_(height),
       packed_(static_cast<std::size_t>(width * height * 3)),
-      scaler_(sws_getContext(width, height, AV_PIX_FMT_RGB24, width, height, AV_PIX_FMT_YUV420P, kScalerFlags,
-                             nullptr, nullptr, nullptr)),
-      frame_(av_frame_alloc())
-{
+      scaler_(sws_getContext(width, height, AV_PIX_FMT_RGB24, width, height, AV_PIX_FMT_YUV420P, kScalerFlags, nullptr,
+                             nullptr, nullptr)),
+      frame_(av_frame_alloc()) {
     if (!scaler_ || !frame_) {
         throw std::runtime_error("cannot set up the colour conversion");
     }
@@ -30,8 +29,7 @@ YuvConverter::YuvConverter(int width, int height)
     checkAv(av_frame_get_buffer(frame_.get(), 0), "cannot allocate a video frame");
 }
 
-void YuvConverter::pack(const art::RgbImage& picture)
-{
+void YuvConverter::pack(const art::RgbImage& picture) {
     auto out = packed_.begin();
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
@@ -43,8 +41,7 @@ void YuvConverter::pack(const art::RgbImage& picture)
     }
 }
 
-AVFrame* YuvConverter::convert(const art::RgbImage& picture)
-{
+AVFrame* YuvConverter::convert(const art::RgbImage& picture) {
     if (picture.width() != width_ || picture.height() != height_) {
         throw std::invalid_argument("picture size differs from the video's");
     }
@@ -57,4 +54,4 @@ AVFrame* YuvConverter::convert(const art::RgbImage& picture)
     return frame_.get();
 }
 
-} // namespace video
+}  // namespace video

@@ -26,4 +26,4 @@ private:
     FramePtr frame_;
 };
 
-} // namespace video
+}  // namespace video

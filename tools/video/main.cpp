@@ -10,8 +10,7 @@
 #include <filesystem>
 #include <iostream>
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (argc != 2) {
         std::cerr << "usage: orbitrove-videogen DATA_FOLDER\n";
         return 2;
