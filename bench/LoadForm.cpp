@@ -49,7 +49,7 @@ void LoadForm::createControls() {
 }
 
 TTimer& LoadForm::makeTimer(std::size_t index) {
-    TTimer& timer = make<TTimer>(*this, "Timer" + std::to_string(index + 1));
+    TTimer& timer = make<TTimer>(application().scheduler(), "Timer" + std::to_string(index + 1));
     timer.setEnabled(false);
     timer.setInterval(kIntervals[index]);
     timer.setOnTimer([this, index](TComponent*) { tick(index); });

@@ -98,14 +98,20 @@ bool TApplication::handleOne() {
     return paintOne() || tickOne();
 }
 
+// Painting runs under the same guard as input and ticks: a failing paint
+// shows the error box (which may add a screen, so nothing of the loop over
+// the screens is touched after it) and the loop goes on.
 bool TApplication::paintOne() {
     for (auto& form : forms_) {
         if (form->visible() && form->needsPaint()) {
-            form->paintPending();
+            TForm& due = *form;
+            guarded(*this, [&] { due.paintPending(); });
             return true;
         }
     }
-    return hints_.paintPending();
+    bool painted = false;
+    guarded(*this, [&] { painted = hints_.paintPending(); });
+    return painted;
 }
 
 bool TApplication::tickOne() {

@@ -6,6 +6,7 @@
 #include "frame/Form.h"
 #include "frame/HintManager.h"
 #include "frame/Platform.h"
+#include "frame/Scheduler.h"
 #include "frame/TimerQueue.h"
 
 // The one application object: screens in creation order, the main screen,
@@ -19,14 +20,16 @@ public:
 
     Platform& platform() const { return platform_; }
     TimerQueue& timers() { return timers_; }
+    Scheduler& scheduler() { return scheduler_; }
     HintManager& hints() { return hints_; }
     const std::string& title() const { return title_; }
 
     // Builds a screen: `ref` is set before its controls are created, then
     // its layout is built and OnCreate runs. The first becomes the main screen.
-    template <class F>
-    void createForm(F*& ref) {
-        auto form = std::make_unique<F>(*this);
+    // `services` go to the screen's constructor after the application.
+    template <class F, class... Services>
+    void createForm(F*& ref, Services&... services) {
+        auto form = std::make_unique<F>(*this, services...);
         ref = form.get();
         forms_.push_back(std::move(form));
         ref->create();
@@ -67,6 +70,7 @@ private:
     Platform& platform_;
     std::string title_;
     TimerQueue timers_;
+    Scheduler scheduler_{timers_, platform_};
     HintManager hints_;
     std::vector<std::unique_ptr<TForm>> forms_;
     std::vector<TForm*> released_;

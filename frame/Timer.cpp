@@ -1,11 +1,11 @@
 #include "frame/Timer.h"
 
-#include "frame/Application.h"
 #include "frame/Exception.h"
+#include "frame/Scheduler.h"
 
-TTimer::TTimer(TForm& owner, std::string name) : TComponent(std::move(name)), owner_(owner) {}
+TTimer::TTimer(Scheduler& loop, std::string name) : TComponent(std::move(name)), loop_(loop) {}
 
-TTimer::~TTimer() { owner_.application().timers().stop(*this); }
+TTimer::~TTimer() { loop_.stop(*this); }
 
 void TTimer::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
@@ -24,14 +24,12 @@ void TTimer::setOnTimer(TNotifyEvent handler) {
     restart();
 }
 
-bool TTimer::running() const { return owner_.application().timers().running(*this); }
+bool TTimer::running() const { return loop_.running(*this); }
 
 void TTimer::restart() {
-    TApplication& app = owner_.application();
-    app.timers().stop(*this);
+    loop_.stop(*this);
     if (interval_ == 0 || !enabled_ || !onTimer_) return;
-    if (!app.timers().start(*this, interval_, app.platform().now()))
-        throw Exception("ETimerError", "Not enough timers available");
+    if (!loop_.start(*this, interval_)) throw Exception("ETimerError", "Not enough timers available");
 }
 
 void TTimer::tick() {

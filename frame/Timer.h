@@ -4,14 +4,14 @@
 #include "frame/Component.h"
 #include "frame/TimerQueue.h"
 
-class TForm;
+class Scheduler;
 
 // A periodic timer on the event loop. Writing a property with its current
 // value does nothing; writing a new value, or attaching a handler, restarts
 // the countdown from a full interval.
 class TTimer : public TComponent, public TimerQueue::Client {
 public:
-    TTimer(TForm& owner, std::string name);
+    TTimer(Scheduler& loop, std::string name);
     ~TTimer() override;
 
     bool enabled() const { return enabled_; }
@@ -27,7 +27,7 @@ public:
 private:
     void restart();
 
-    TForm& owner_;
+    Scheduler& loop_;
     bool enabled_ = true;
     std::uint32_t interval_ = 1000;
     TNotifyEvent onTimer_;

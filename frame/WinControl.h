@@ -1,12 +1,12 @@
 #pragma once
 #include <vector>
 
+#include "frame/ContentHost.h"
 #include "frame/Control.h"
-#include "frame/WindowContent.h"
 
 // A control with a window of its own: it lies above every graphic sibling,
 // holds children of both kinds and may take the keyboard focus.
-class TWinControl : public TControl {
+class TWinControl : public TControl, public ContentHost {
 public:
     TWinControl(TWinControl* parent, std::string name);
 
@@ -25,8 +25,8 @@ public:
 
     const std::vector<TControl*>& graphicChildren() const { return graphics_; }
     const std::vector<TWinControl*>& windowedChildren() const { return windows_; }
-    // Drawn into the client area from now on; null: nothing.
-    void setContent(WindowContent* content);
+    void setContent(WindowContent* content) override;
+    void contentChanged() override { invalidate(); }
     // The area children align to: the client rectangle less borders.
     virtual Rect alignRect() const { return clientRect(); }
 

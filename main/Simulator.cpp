@@ -10,6 +10,7 @@
 #include "frame/Memo.h"
 #include "frame/Random.h"
 #include "frame/Timer.h"
+#include "media/HeadlessMediaService.h"
 #include "screens/Program.h"
 #include "screens/Unit2.h"
 
@@ -82,32 +83,33 @@ int Simulator::run(std::istream& script) {
             continue;
         }
         first = false;
-        if (!application_ && !start()) return 1;
+        if (!program_ && !start()) return 1;
         if (!execute(words)) break;
     }
-    if (!application_ && !start()) return 1;
-    if (application_->terminated()) out_ << "exit=0" << std::endl;
+    if (!program_ && !start()) return 1;
+    if (program_->application().terminated()) out_ << "exit=0" << std::endl;
     return failed_ ? 2 : 0;
 }
 
 bool Simulator::start() {
-    application_ = std::make_unique<TApplication>(platform_, executablePath_);
-    if (!startProgram(*application_, media_, executablePath_, err_)) return false;
-    application_->showMainForm();
-    application_->processPending();
+    program_ = std::make_unique<Program>(platform_, executablePath_,
+                                         [](Scheduler& loop) { return std::make_unique<HeadlessMediaService>(loop); });
+    if (!program_->start(err_)) return false;
+    program_->application().showMainForm();
+    program_->application().processPending();
     return true;
 }
 
 bool Simulator::execute(const Words& words) {
     runCommand(words);
-    application_->processPending();
-    return !application_->terminated();
+    program_->application().processPending();
+    return !program_->application().terminated();
 }
 
 void Simulator::runCommand(const Words& words) {
     const std::string& command = words[0];
     if (command == "wait" && words.size() == 2 && number(words[1]) && *number(words[1]) >= 0)
-        runFor(*application_, platform_, static_cast<std::uint64_t>(*number(words[1])));
+        runFor(program_->application(), platform_, static_cast<std::uint64_t>(*number(words[1])));
     else if (command == "key") key(words);
     else if (command == "move" || command == "click" || command == "press" || command == "release") pointer(words);
     else if (command == "close" && words.size() == 2) closeForm(words);
@@ -133,13 +135,13 @@ void Simulator::key(const Words& words) {
         else if (words[i] == "alt") event.shift.alt = true;
         else return fail("unknown modifier: " + words[i]);
     }
-    TForm* form = application_->activeForm();
+    TForm* form = program_->application().activeForm();
     if (!form) return fail("no screen is active");
     post(event, *form);
 }
 
 TForm* Simulator::visibleForm(const std::string& name) {
-    TForm* form = application_->form(name);
+    TForm* form = program_->application().form(name);
     if (!form) fail("unknown screen: " + name);
     else if (!form->visible()) fail("screen is hidden: " + name);
     return form && form->visible() ? form : nullptr;
@@ -196,7 +198,7 @@ void Simulator::print(const Words& words) {
 std::optional<std::string> Simulator::value(const std::string& path) const {
     if (auto it = values_.find(path); it != values_.end()) return it->second();
     auto dot = path.find('.');
-    TForm* form = dot == std::string::npos ? nullptr : application_->form(path.substr(0, dot));
+    TForm* form = dot == std::string::npos ? nullptr : program_->application().form(path.substr(0, dot));
     if (!form) return std::nullopt;
     std::string rest = path.substr(dot + 1);
     auto second = rest.find('.');
@@ -249,14 +251,14 @@ std::optional<std::string> Simulator::playerValue(const TMediaPlayer& player, co
 }
 
 std::string Simulator::focus() const {
-    TForm* form = application_ ? application_->activeForm() : nullptr;
+    TForm* form = program_ ? program_->application().activeForm() : nullptr;
     if (!form) return "none";
     TWinControl* control = form->activeControl();
     return control ? form->name() + "." + control->name() : form->name();
 }
 
 void Simulator::shot(const Words& words) {
-    TForm* form = application_->activeForm();
+    TForm* form = program_->application().activeForm();
     if (!form) return fail("no screen is visible");
     form->paintPending();
     if (!saveImage(form->canvas(), words[1])) fail("cannot write " + words[1]);

@@ -7,10 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/Application.h"
 #include "frame/HeadlessPlatform.h"
-#include "media/HeadlessMediaService.h"
 #include "media/MediaPlayer.h"
+#include "screens/Program.h"
 
 // Runs the whole program headless on the virtual clock from a script of
 // input events, one command a line, and prints the state asked for.
@@ -46,9 +45,9 @@ private:
     std::string executablePath_;
     std::ostream& out_;
     std::ostream& err_;
+    // The platform outlives the program that runs on it.
     HeadlessPlatform platform_;
-    HeadlessMediaService media_{[this] { return platform_.now(); }};
-    std::unique_ptr<TApplication> application_;
+    std::unique_ptr<Program> program_;
     std::map<std::string, std::function<std::string()>> values_;
     bool failed_ = false;
 };

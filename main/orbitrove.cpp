@@ -1,6 +1,5 @@
 #include <iostream>
 
-#include "frame/Application.h"
 #include "frame/SdlPlatform.h"
 #include "media/SdlMediaService.h"
 #include "screens/Program.h"
@@ -13,10 +12,8 @@ int main(int, char** argv) {
         std::cerr << "orbitrove: cannot open a display: " << error.what() << '\n';
         return 1;
     }
-    SdlMediaService media;
-    TApplication application(*platform, argv[0]);
-    if (!startProgram(application, media, argv[0], std::cerr)) return 1;
-    application.run();
-    application.destroyForms();
+    Program program(*platform, argv[0], [](Scheduler& loop) { return std::make_unique<SdlMediaService>(loop); });
+    if (!program.start(std::cerr)) return 1;
+    program.application().run();
     return 0;
 }

@@ -1,12 +1,13 @@
 #include "media/HeadlessMediaService.h"
 
+#include "media/ClockTrack.h"
 #include "media/MediaProbe.h"
 #include "media/VideoTrack.h"
 
 MediaService::Result HeadlessMediaService::openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
     MediaFacts facts = probeMedia(fileName);
     if (facts.error) return facts.error;
-    if (facts.kind == MediaKind::Video) track = openVideoTrack(fileName, facts.length, clock_);
-    else track = std::make_unique<ClockTrack>(facts.length, clock_);
+    if (facts.kind == MediaKind::Video) track = openVideoTrack(fileName, facts.length, loop_);
+    else track = std::make_unique<ClockTrack>(facts.length, [this] { return loop_.now(); });
     return track ? media_error::kNone : media_error::kDamagedFile;
 }

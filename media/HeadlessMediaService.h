@@ -1,18 +1,19 @@
 #pragma once
-#include "media/ClockTrack.h"
+#include "frame/Scheduler.h"
 #include "media/TrackMediaService.h"
 
-// Plays media on a virtual clock without any device: a file opens when it
+// Plays media on the loop's clock without any device: a file opens when it
 // can be read and plays for its real length in the clock's milliseconds;
-// sounds are silent, videos draw into the offscreen canvas.
+// sounds are silent, videos draw into the offscreen canvas. Every track goes
+// with the service, which must go before `loop`.
 class HeadlessMediaService : public TrackMediaService {
 public:
-    explicit HeadlessMediaService(ClockTrack::Clock clock) : clock_(std::move(clock)) {}
+    explicit HeadlessMediaService(Scheduler& loop) : loop_(loop) {}
     ~HeadlessMediaService() override { closeAll(); }
 
 protected:
     Result openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) override;
 
 private:
-    ClockTrack::Clock clock_;
+    Scheduler& loop_;
 };

@@ -10,6 +10,7 @@ std::string text(MediaService::Result error) {
     case kNoSoundDevice: return "No sound device is available.";
     case kBadDevice: return "The media device is not open.";
     case kNoVideo: return "The media file has no picture to show.";
+    case kNoTimer: return "Not enough timers available";
     default: return {};
     }
 }

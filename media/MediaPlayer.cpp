@@ -1,8 +1,10 @@
 #include "media/MediaPlayer.h"
 
-#include "frame/Application.h"
-
-TMediaPlayer::TMediaPlayer(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {
+TMediaPlayer::TMediaPlayer(TWinControl* parent, std::string name, MediaService& service, Scheduler& loop)
+    : TWinControl(parent, std::move(name)),
+      service_(service),
+      watch_(
+          loop, [this](TMPNotifyValues how) { notify(how); }, [this] { return remaining(); }) {
     setTabStop(true);
 }
 
@@ -15,16 +17,15 @@ void TMediaPlayer::loaded() {
 
 void TMediaPlayer::Open() {
     Close();
-    MediaService& service = mediaService();
     MediaService::Device device = 0;
-    if (MediaService::Result failure = service.open(fileName_, device)) {
-        std::string text = service.errorText(failure);
+    if (MediaService::Result failure = service_.open(fileName_, device)) {
+        std::string text = service_.errorText(failure);
         throw EMCIDeviceError(text.empty() ? "Unknown error code" : text);
     }
     device_ = device;
-    hasVideo_ = service.hasVideo(device_);
+    hasVideo_ = service_.hasVideo(device_);
     // Without a window to draw in, the video is simply not shown.
-    if (hasVideo_ && display_ && service.setDisplay(device_, *display_)) display_ = nullptr;
+    if (hasVideo_ && display_ && service_.setDisplay(device_, *display_)) display_ = nullptr;
 }
 
 void TMediaPlayer::requireOpen() const {
@@ -34,24 +35,22 @@ void TMediaPlayer::requireOpen() const {
 void TMediaPlayer::Play() {
     requireOpen();
     ++plays_;
-    MediaService& service = mediaService();
-    if (autoRewind_ && service.position(device_) == service.length(device_)) service.seekToStart(device_);
-    error_ = service.play(device_);
-    TForm* screen = form();
-    watch_.played(error_ != 0, screen ? &screen->application() : nullptr);
+    if (autoRewind_ && service_.position(device_) == service_.length(device_)) service_.seekToStart(device_);
+    error_ = service_.play(device_);
+    watch_.played(error_ != 0);
 }
 
 void TMediaPlayer::Stop() {
     requireOpen();
     ++stops_;
-    error_ = mediaService().stop(device_);
+    error_ = service_.stop(device_);
     watch_.stopped();
 }
 
 void TMediaPlayer::Close() {
     if (!isOpen()) return;
     watch_.cancel();
-    mediaService().close(device_);
+    service_.close(device_);
     device_ = 0;
     hasVideo_ = false;
 }
@@ -61,8 +60,8 @@ void TMediaPlayer::notify(TMPNotifyValues how) {
     if (OnNotify) OnNotify(this);
 }
 
-bool TMediaPlayer::playing() const { return isOpen() && mediaService().playing(device_); }
+bool TMediaPlayer::playing() const { return isOpen() && service_.playing(device_); }
 
-std::uint64_t TMediaPlayer::position() const { return isOpen() ? mediaService().position(device_) : 0; }
+std::uint64_t TMediaPlayer::position() const { return isOpen() ? service_.position(device_) : 0; }
 
-std::uint64_t TMediaPlayer::length() const { return isOpen() ? mediaService().length(device_) : 0; }
+std::uint64_t TMediaPlayer::length() const { return isOpen() ? service_.length(device_) : 0; }

@@ -13,10 +13,11 @@ public:
 };
 
 // An invisible control that holds one media file open on the multimedia
-// service and asks it to play and stop. Playback runs in the service.
+// service and asks it to play and stop. Playback runs in the service, which
+// must outlive the player; `loop` carries the completion notices.
 class TMediaPlayer : public TWinControl {
 public:
-    TMediaPlayer(TWinControl* parent, std::string name);
+    TMediaPlayer(TWinControl* parent, std::string name, MediaService& service, Scheduler& loop);
     ~TMediaPlayer() override;
 
     const std::string& fileName() const { return fileName_; }
@@ -57,6 +58,7 @@ private:
     void notify(TMPNotifyValues how);
     std::uint64_t remaining() const { return playing() ? length() - position() : 0; }
 
+    MediaService& service_;
     std::string fileName_;
     bool autoOpen_ = false;
     bool autoRewind_ = true;
@@ -67,5 +69,5 @@ private:
     int plays_ = 0;
     int stops_ = 0;
     TMPNotifyValues notifyValue_ = TMPNotifyValues::nvSuccessful;
-    PlayWatch watch_{[this](TMPNotifyValues how) { notify(how); }, [this] { return remaining(); }};
+    PlayWatch watch_;
 };

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-class TWinControl;
+class ContentHost;
 
 // The platform's multimedia service: it decodes and plays media files on its
 // own while the players only open, play, stop and close devices. Positions
@@ -18,8 +18,8 @@ public:
     virtual Result open(const std::string& fileName, Device& device) = 0;
     virtual void close(Device device) = 0;
     virtual bool hasVideo(Device device) const = 0;
-    // From now on the device's video is drawn into that control.
-    virtual Result setDisplay(Device device, TWinControl& display) = 0;
+    // From now on the device's video is drawn into that display.
+    virtual Result setDisplay(Device device, ContentHost& display) = 0;
     virtual std::uint64_t position(Device device) = 0;
     virtual std::uint64_t length(Device device) = 0;
     virtual Result seekToStart(Device device) = 0;
@@ -31,7 +31,3 @@ public:
     // A readable text for an error code; empty when the service has none.
     virtual std::string errorText(Result error) const = 0;
 };
-
-// The service the players of this process use; set once at start-up.
-MediaService& mediaService();
-void setMediaService(MediaService* service);

@@ -16,5 +16,5 @@ public:
     virtual MediaService::Result play() = 0;
     virtual MediaService::Result stop() = 0;
     virtual bool hasVideo() const { return false; }
-    virtual MediaService::Result setDisplay(TWinControl&) { return media_error::kNoVideo; }
+    virtual MediaService::Result setDisplay(ContentHost&) { return media_error::kNoVideo; }
 };

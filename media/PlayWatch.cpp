@@ -1,11 +1,10 @@
 #include "media/PlayWatch.h"
 
-#include "frame/Application.h"
+#include <algorithm>
 
-void PlayWatch::played(bool refused, TApplication* loop) {
+void PlayWatch::played(bool refused) {
     if (pending_) finish(TMPNotifyValues::nvSuperseded);
     if (refused) return finish(TMPNotifyValues::nvFailure);
-    loop_ = loop;
     pending_ = true;
     arm(remaining_());
 }
@@ -20,14 +19,17 @@ void PlayWatch::tick() {
     finish(TMPNotifyValues::nvSuccessful);
 }
 
+// NOTE: with no timer left on the loop the end of the piece cannot be
+// followed; the request is then reported as failed at once rather than
+// never, while the sound itself plays on.
 void PlayWatch::arm(std::uint64_t ms) {
-    if (!loop_) return;
-    loop_->timers().stop(*this);
-    loop_->timers().start(*this, static_cast<std::uint32_t>(std::max<std::uint64_t>(ms, 1)), loop_->platform().now());
+    loop_.stop(*this);
+    if (!loop_.start(*this, static_cast<std::uint32_t>(std::clamp<std::uint64_t>(ms, 1, UINT32_MAX))))
+        finish(TMPNotifyValues::nvFailure);
 }
 
 void PlayWatch::disarm() {
-    if (loop_) loop_->timers().stop(*this);
+    loop_.stop(*this);
     pending_ = false;
 }
 

@@ -2,9 +2,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "frame/TimerQueue.h"
-
-class TApplication;
+#include "frame/Scheduler.h"
 
 // How a play request ended, as its completion notice says.
 enum class TMPNotifyValues { nvSuccessful, nvSuperseded, nvAborted, nvFailure };
@@ -17,11 +15,12 @@ public:
     using Report = std::function<void(TMPNotifyValues)>;
     // Milliseconds still to play; 0 once the piece has stopped sounding.
     using Remaining = std::function<std::uint64_t()>;
-    PlayWatch(Report report, Remaining remaining) : report_(std::move(report)), remaining_(std::move(remaining)) {}
+    PlayWatch(Scheduler& loop, Report report, Remaining remaining)
+        : loop_(loop), report_(std::move(report)), remaining_(std::move(remaining)) {}
     ~PlayWatch() override { disarm(); }
 
-    // After a play request; the loop that will check for its end.
-    void played(bool refused, TApplication* loop);
+    // After a play request.
+    void played(bool refused);
     void stopped();
     // The device is closing: nothing more to report.
     void cancel() { disarm(); }
@@ -33,8 +32,8 @@ private:
     void disarm();
     void finish(TMPNotifyValues how);
 
+    Scheduler& loop_;
     Report report_;
     Remaining remaining_;
-    TApplication* loop_ = nullptr;
     bool pending_ = false;
 };

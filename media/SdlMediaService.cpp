@@ -26,7 +26,7 @@ std::string soundFont() {
 
 }  // namespace
 
-SdlMediaService::SdlMediaService() {
+SdlMediaService::SdlMediaService(Scheduler& loop) : loop_(loop) {
     subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     if (!subsystem_ || Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) return;
     Uint16 format = 0;
@@ -59,7 +59,7 @@ MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std
     case MediaKind::Wave: return openWave(fileName, track);
     case MediaKind::Midi: track = openMidi(fileName, facts.length); return media_error::kNone;
     case MediaKind::Video:
-        track = openVideoTrack(fileName, facts.length, steadyMilliseconds);
+        track = openVideoTrack(fileName, facts.length, loop_);
         return track ? media_error::kNone : media_error::kDamagedFile;
     }
     return media_error::kUnsupportedType;

@@ -2,6 +2,7 @@
 #include <mutex>
 #include <vector>
 
+#include "frame/Scheduler.h"
 #include "media/TrackMediaService.h"
 
 class SdlMidiTrack;
@@ -10,10 +11,11 @@ class SdlMidiTrack;
 // chunks, each on a channel of its own; MIDI pieces are synthesized on the
 // fly into the mixer's music stream, so several can sound at once; videos
 // draw into their window on the event loop. Without a sound device files
-// still open, and play requests for sounds fail quietly.
+// still open, and play requests for sounds fail quietly. Every track goes
+// with the service, which must go before `loop`.
 class SdlMediaService : public TrackMediaService {
 public:
-    SdlMediaService();
+    explicit SdlMediaService(Scheduler& loop);
     ~SdlMediaService() override;
 
 protected:
@@ -25,6 +27,7 @@ private:
     void forget(SdlMidiTrack* track);
     static void mixMusic(void* self, std::uint8_t* stream, int bytes);
 
+    Scheduler& loop_;
     bool subsystem_ = false;
     bool audio_ = false;
     int sampleRate_ = 44100;

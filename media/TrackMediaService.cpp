@@ -20,7 +20,7 @@ bool TrackMediaService::hasVideo(Device device) const {
     return track && track->hasVideo();
 }
 
-MediaService::Result TrackMediaService::setDisplay(Device device, TWinControl& display) {
+MediaService::Result TrackMediaService::setDisplay(Device device, ContentHost& display) {
     MediaTrack* track = find(device);
     return track ? track->setDisplay(display) : media_error::kBadDevice;
 }

@@ -12,7 +12,7 @@ public:
     Result open(const std::string& fileName, Device& device) override;
     void close(Device device) override;
     bool hasVideo(Device device) const override;
-    Result setDisplay(Device device, TWinControl& display) override;
+    Result setDisplay(Device device, ContentHost& display) override;
     std::uint64_t position(Device device) override;
     std::uint64_t length(Device device) override;
     Result seekToStart(Device device) override;

@@ -1,55 +1,52 @@
 #include "media/VideoTrack.h"
 
-#include "frame/Application.h"
+VideoTrack::VideoTrack(std::unique_ptr<VideoDecoder> decoder, std::uint64_t length, Scheduler& loop)
+    : decoder_(std::move(decoder)), clock_(length), loop_(loop) {}
 
-VideoTrack::VideoTrack(std::unique_ptr<VideoDecoder> decoder, std::uint64_t length, Clock clock)
-    : decoder_(std::move(decoder)), clock_(length), now_(std::move(clock)) {}
-
+// The display outlives the track: the player that opened the track closes
+// it before its screen's controls go.
 VideoTrack::~VideoTrack() {
-    stopTicks();
+    loop_.stop(*this);
     if (display_) display_->setContent(nullptr);
 }
 
-TimerQueue* VideoTrack::timers() const {
-    TForm* form = display_ ? display_->form() : nullptr;
-    return form ? &form->application().timers() : nullptr;
+// False when the loop has no timer left for the frame ticks.
+bool VideoTrack::startTicks() {
+    if (!display_ || loop_.running(*this)) return true;
+    return loop_.start(*this, decoder_->frameInterval());
 }
 
-void VideoTrack::startTicks() {
-    if (TimerQueue* queue = timers(); queue && !queue->running(*this))
-        queue->start(*this, decoder_->frameInterval(), display_->form()->application().platform().now());
-}
-
-void VideoTrack::stopTicks() {
-    if (TimerQueue* queue = timers()) queue->stop(*this);
-}
-
-MediaService::Result VideoTrack::setDisplay(TWinControl& display) {
-    stopTicks();
+MediaService::Result VideoTrack::setDisplay(ContentHost& display) {
+    loop_.stop(*this);
     if (display_) display_->setContent(nullptr);
     display_ = &display;
     display_->setContent(this);
-    if (playing()) startTicks();
+    if (playing() && !startTicks()) {
+        stop();
+        return media_error::kNoTimer;
+    }
     return media_error::kNone;
 }
 
 MediaService::Result VideoTrack::rewind() {
     clock_.rewind();
     decoder_->rewind();
-    stopTicks();
-    if (display_) display_->invalidate();
+    loop_.stop(*this);
+    if (display_) display_->contentChanged();
     return media_error::kNone;
 }
 
+// A video that could not follow its frames would freeze on one picture
+// while its clock ran on, so it does not start at all.
 MediaService::Result VideoTrack::play() {
-    clock_.run(now_());
-    startTicks();
+    if (!startTicks()) return media_error::kNoTimer;
+    clock_.run(loop_.now());
     return media_error::kNone;
 }
 
 MediaService::Result VideoTrack::stop() {
-    clock_.halt(now_());
-    stopTicks();
+    clock_.halt(loop_.now());
+    loop_.stop(*this);
     return media_error::kNone;
 }
 
@@ -57,13 +54,13 @@ MediaService::Result VideoTrack::stop() {
 void VideoTrack::paint(Canvas& canvas) { canvas.drawBitmap(decoder_->pictureAt(position()), 0, 0, false); }
 
 void VideoTrack::tick() {
-    display_->invalidate();
-    if (!playing()) stopTicks();
+    display_->contentChanged();
+    if (!playing()) loop_.stop(*this);
 }
 
-std::unique_ptr<MediaTrack> openVideoTrack(const std::string& fileName, std::uint64_t length, VideoTrack::Clock clock) {
+std::unique_ptr<MediaTrack> openVideoTrack(const std::string& fileName, std::uint64_t length, Scheduler& loop) {
     try {
-        return std::make_unique<VideoTrack>(std::make_unique<VideoDecoder>(fileName), length, std::move(clock));
+        return std::make_unique<VideoTrack>(std::make_unique<VideoDecoder>(fileName), length, loop);
     } catch (const std::runtime_error&) {
         return nullptr;
     }

@@ -1,8 +1,11 @@
 #include "screens/Layout.h"
 
-template <class T>
-T& LayoutBuilder::place(T*& field, const char* name, TWinControl* parent, Rect bounds, const Common& common) {
-    T& control = form_.make<T>(parent, name);
+#include "frame/Application.h"
+
+template <class T, class... Services>
+T& LayoutBuilder::place(T*& field, const char* name, TWinControl* parent, Rect bounds, const Common& common,
+                        Services&... services) {
+    T& control = form_.make<T>(parent, name, services...);
     field = &control;
     control.setBounds(bounds);
     control.setVisible(!common.hidden);
@@ -106,7 +109,7 @@ void LayoutBuilder::listBox(TListBox*& field, const char* name, TWinControl* par
 
 void LayoutBuilder::mediaPlayer(TMediaPlayer*& field, const char* name, TWinControl* parent, Rect bounds,
                                 const PlayerLook& look, const Common& common) {
-    TMediaPlayer& player = place(field, name, parent, bounds, common);
+    TMediaPlayer& player = place(field, name, parent, bounds, common, media_, form_.application().scheduler());
     player.setFileName(look.fileName);
     player.setAutoOpen(true);
     player.setTabOrder(look.tabOrder);
@@ -114,7 +117,7 @@ void LayoutBuilder::mediaPlayer(TMediaPlayer*& field, const char* name, TWinCont
 }
 
 void LayoutBuilder::timer(TTimer*& field, const char* name, std::uint32_t interval, bool enabled) {
-    TTimer& timer = form_.make<TTimer>(form_, name);
+    TTimer& timer = form_.make<TTimer>(form_.application().scheduler(), name);
     field = &timer;
     timer.setInterval(interval);
     timer.setEnabled(enabled);

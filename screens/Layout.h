@@ -79,7 +79,8 @@ struct TextLook {
 // the control it creates.
 class LayoutBuilder {
 public:
-    explicit LayoutBuilder(TForm& form) : form_(form) {}
+    // Players play through `media`.
+    LayoutBuilder(TForm& form, MediaService& media) : form_(form), media_(media) {}
 
     void image(TImage*& field, const char* name, TWinControl* parent, Rect bounds, const ImageLook& look,
                const Common& common = {});
@@ -105,11 +106,13 @@ public:
     std::shared_ptr<const Bitmap> picture(const std::string& file);
 
 private:
-    template <class T>
-    T& place(T*& field, const char* name, TWinControl* parent, Rect bounds, const Common& common);
+    template <class T, class... Services>
+    T& place(T*& field, const char* name, TWinControl* parent, Rect bounds, const Common& common,
+             Services&... services);
     void setUpButton(TButton& button, const ButtonLook& look);
     void setUpText(TWinControl& control, const TextLook& look);
 
     TForm& form_;
+    MediaService& media_;
     std::map<std::string, std::shared_ptr<const Bitmap>> pictures_;
 };

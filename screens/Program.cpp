@@ -2,24 +2,27 @@
 
 #include <ostream>
 
-#include "frame/Application.h"
 #include "frame/Font.h"
-#include "media/MediaService.h"
 #include "screens/Unit1.h"
 #include "screens/Unit2.h"
 
-bool startProgram(TApplication& application, MediaService& media, const std::string& executablePath,
-                  std::ostream& errors) {
-    setMediaService(&media);
+Program::Program(Platform& platform, const std::string& executablePath, const MediaFactory& makeMedia)
+    : executablePath_(executablePath),
+      application_(platform, executablePath),
+      media_(makeMedia(application_.scheduler())) {}
+
+Program::~Program() { application_.destroyForms(); }
+
+bool Program::start(std::ostream& errors) {
     try {
         loadFontAliases("data/fonts.conf");
-        application.createForm(Form1);
-        application.createForm(Form2);
+        application_.createForm(Form1, *media_);
+        application_.createForm(Form2, *media_);
         return true;
     } catch (const std::exception& error) {
-        std::string text = startupErrorText(error, executablePath);
+        std::string text = startupErrorText(error, executablePath_);
         errors << "Application Error: " << text << '\n';
-        application.platform().showFatalError("Application Error", text);
+        application_.platform().showFatalError("Application Error", text);
         return false;
     }
 }

@@ -1,13 +1,35 @@
 #pragma once
+#include <functional>
 #include <iosfwd>
+#include <memory>
 #include <string>
 
-class MediaService;
-class TApplication;
+#include "frame/Application.h"
+#include "media/MediaService.h"
 
-// Start-up shared by the game and the simulator: loads the face aliases,
-// plays media through `media` and creates the title screen, the main one,
-// then the game screen. On failure the "Application Error" box has
-// been shown (and its text written to `errors`) and false is returned.
-bool startProgram(TApplication& application, MediaService& media, const std::string& executablePath,
-                  std::ostream& errors);
+// The running program: the application on a platform, the multimedia
+// service its players play through, and the two screens. The members' order
+// is the lifetime rule: the screens go first (their players close their
+// devices), then the service, then the application whose timers the
+// service's tracks use.
+class Program {
+public:
+    using MediaFactory = std::function<std::unique_ptr<MediaService>(Scheduler& loop)>;
+    Program(Platform& platform, const std::string& executablePath, const MediaFactory& makeMedia);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Loads the face aliases and creates the title screen, the main one, then
+    // the game screen. On failure the "Application Error" box has been shown
+    // (and its text written to `errors`) and false is returned.
+    bool start(std::ostream& errors);
+
+    TApplication& application() { return application_; }
+    MediaService& media() { return *media_; }
+
+private:
+    std::string executablePath_;
+    TApplication application_;
+    std::unique_ptr<MediaService> media_;
+};

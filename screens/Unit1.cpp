@@ -12,14 +12,14 @@ const TFont kScreenFont{"MS Sans Serif", 11, false, clWindowText};
 ImageLook sprite(const char* picture) { return {.picture = picture, .autoSize = true, .transparent = true}; }
 }  // namespace
 
-TForm1::TForm1(TApplication& application) : TForm(application, "Form1") {}
+TForm1::TForm1(TApplication& application, MediaService& media) : TForm(application, "Form1"), media_(media) {}
 
 void TForm1::createControls() {
     setCaption("Orbitrove");
     setColor(clBtnText);
     setFont(kScreenFont);
     setClientSize({632, 454});
-    LayoutBuilder b(*this);
+    LayoutBuilder b(*this, media_);
     createTitle(b);
     createIntro(b);
     b.timer(Timer1, "Timer1", 8000, true);

@@ -10,7 +10,8 @@
 // music, then the title picture with its start button and "Exit".
 class TForm1 : public TForm {
 public:
-    explicit TForm1(TApplication& application);
+    // Its players play through `media`.
+    TForm1(TApplication& application, MediaService& media);
 
     TImage* Image1 = nullptr;
     TLabel* exit = nullptr;
@@ -42,6 +43,8 @@ private:
     void createTitle(class LayoutBuilder& b);
     void createIntro(LayoutBuilder& b);
     void connectHandlers();
+
+    MediaService& media_;
 };
 
 extern TForm1* Form1;

@@ -28,14 +28,14 @@ const PanelLook kStatusBox{.outer = TBevelCut::bvNone, .inner = TBevelCut::bvLow
 
 }  // namespace
 
-TForm2::TForm2(TApplication& application) : TForm(application, "Form2") {}
+TForm2::TForm2(TApplication& application, MediaService& media) : TForm(application, "Form2"), media_(media) {}
 
 void TForm2::createControls() {
     setCaption("Orbitrove");
     setColor(clBlack);
     setFont(kScreenFont);
     setClientSize({632, 446});
-    LayoutBuilder b(*this);
+    LayoutBuilder b(*this, media_);
     createPlayField(b);
     createStatusBar(b);
     createPanels(b);

@@ -21,7 +21,8 @@
 // game-over panels, about box and the game's timers.
 class TForm2 : public TForm {
 public:
-    explicit TForm2(TApplication& application);
+    // Its players play through `media`.
+    TForm2(TApplication& application, MediaService& media);
 
     // Play field.
     TImage* Image1 = nullptr;
@@ -150,6 +151,7 @@ private:
     void connectHandlers();
     void connectRules();
 
+    MediaService& media_;
     GameView view_{};
     LevelCycle cycle_{Game, view_};
     ShipControl ship_{Game, view_};

@@ -25,7 +25,7 @@ TEST_F(ErrorTest, AnErrorInAHandlerOpensAModalBoxWhileTicksGoOn) {
         ++clicks;
         throw Exception("ETest", "Broken");
     };
-    TTimer& timer = form->make<TTimer>(*form, "Timer");
+    TTimer& timer = form->make<TTimer>(application.scheduler(), "Timer");
     timer.setInterval(10);
     timer.setOnTimer([&](TComponent*) { ++ticks; });
     click({5, 5});
@@ -44,7 +44,7 @@ TEST_F(ErrorTest, AnErrorInAHandlerOpensAModalBoxWhileTicksGoOn) {
 }
 
 TEST_F(ErrorTest, ATimerKeepsRunningAndReportsEachTick) {
-    TTimer& timer = form->make<TTimer>(*form, "Timer");
+    TTimer& timer = form->make<TTimer>(application.scheduler(), "Timer");
     timer.setInterval(10);
     int ticks = 0;
     timer.setOnTimer([&](TComponent*) {
@@ -54,6 +54,28 @@ TEST_F(ErrorTest, ATimerKeepsRunningAndReportsEachTick) {
     advance(30);
     EXPECT_EQ(ticks, 3);
     EXPECT_EQ(boxText(), "tick failed.");
+}
+
+// A control that cannot paint itself.
+class BrokenPicture : public TControl {
+public:
+    using TControl::TControl;
+    void paint(Canvas&) override { throw Exception("EInvalidGraphic", "Cannot draw the picture"); }
+};
+
+TEST_F(ErrorTest, AFailingPaintOpensTheBoxAndTheLoopGoesOn) {
+    TTimer& timer = form->make<TTimer>(application.scheduler(), "Timer");
+    timer.setInterval(10);
+    int ticks = 0;
+    timer.setOnTimer([&](TComponent*) { ++ticks; });
+    BrokenPicture& broken = form->make<BrokenPicture>(form, "Broken");
+    broken.setBounds({0, 0, 20, 20});
+    application.processPending();
+    EXPECT_EQ(boxText(), "Cannot draw the picture.");
+    advance(50);
+    EXPECT_EQ(ticks, 5);
+    key(vk::Return);
+    EXPECT_EQ(box(), nullptr);
 }
 
 TEST(ErrorText, TheDotRuleLooksAtTheLastCharacter) {

@@ -9,7 +9,7 @@ class TimerTest : public FrameFixture {
 protected:
     // A timer that records the virtual time of each tick.
     TTimer& recordingTimer(std::uint32_t interval, std::vector<std::uint64_t>& ticks) {
-        TTimer& timer = form->make<TTimer>(*form, "Timer" + std::to_string(++count));
+        TTimer& timer = form->make<TTimer>(application.scheduler(), "Timer" + std::to_string(++count));
         timer.setInterval(interval);
         timer.setOnTimer([&ticks, this](TComponent*) { ticks.push_back(platform.now()); });
         return timer;
@@ -57,8 +57,8 @@ TEST_F(TimerTest, IntervalZeroNeverTicksButStaysEnabled) {
 
 TEST_F(TimerTest, DisablingInsideTheHandlerEndsTheTicksAtOnce) {
     int own = 0, other = 0;
-    TTimer& timer = form->make<TTimer>(*form, "Self");
-    TTimer& victim = form->make<TTimer>(*form, "Victim");
+    TTimer& timer = form->make<TTimer>(application.scheduler(), "Self");
+    TTimer& victim = form->make<TTimer>(application.scheduler(), "Victim");
     victim.setInterval(10);
     victim.setOnTimer([&](TComponent*) { ++other; });
     timer.setInterval(10);
@@ -86,7 +86,7 @@ TEST_F(TimerTest, MissedPeriodsCollapseIntoOneTickOnTheTimersGrid) {
 TEST_F(TimerTest, TicksDueTogetherComeInCreationOrder) {
     std::vector<std::string> order;
     for (const char* name : {"A", "B", "C"}) {
-        TTimer& timer = form->make<TTimer>(*form, name);
+        TTimer& timer = form->make<TTimer>(application.scheduler(), name);
         timer.setInterval(name[0] == 'B' ? 20 : 40);
         timer.setOnTimer([&order, name](TComponent*) { order.push_back(name); });
     }
@@ -102,7 +102,7 @@ public:
 protected:
     void createControls() override {
         setClientSize({10, 10});
-        TTimer& timer = make<TTimer>(*this, "Timer1");
+        TTimer& timer = make<TTimer>(application().scheduler(), "Timer1");
         timer.setInterval(8000);
         timer.setOnTimer([this](TComponent*) { ++ticks; });
     }
@@ -122,9 +122,9 @@ TEST(TimerQueueLimit, ARefusedTimerRaisesButKeepsTheWrittenValue) {
     TestForm* form = nullptr;
     application.createForm(form);
     application.timers() = TimerQueue(1);
-    TTimer& first = form->make<TTimer>(*form, "First");
+    TTimer& first = form->make<TTimer>(application.scheduler(), "First");
     first.setOnTimer([](TComponent*) {});
-    TTimer& second = form->make<TTimer>(*form, "Second");
+    TTimer& second = form->make<TTimer>(application.scheduler(), "Second");
     second.setEnabled(false);
     second.setOnTimer([](TComponent*) {});
     try {

@@ -3,7 +3,9 @@
 #include <functional>
 
 #include "MediaFiles.h"
+#include "frame/HeadlessPlatform.h"
 #include "frame/Panel.h"
+#include "frame/Scheduler.h"
 #include "media/HeadlessMediaService.h"
 #include "media/MediaPlayer.h"
 
@@ -19,8 +21,8 @@ public:
     }
     void close(Device device) override { calls.push_back("close " + std::to_string(device)); }
     bool hasVideo(Device) const override { return video; }
-    Result setDisplay(Device, TWinControl& display) override {
-        calls.push_back("display " + display.name());
+    Result setDisplay(Device, ContentHost& display) override {
+        calls.push_back("display " + dynamic_cast<TWinControl&>(display).name());
         return displayResult;
     }
     std::uint64_t position(Device) override { return at; }
@@ -60,22 +62,26 @@ std::string failure(const std::function<void()>& request) {
     return "no error";
 }
 
-class PlayerCalls : public testing::Test {
-protected:
-    void SetUp() override { setMediaService(&service); }
-    void TearDown() override { setMediaService(nullptr); }
+// A loop with a virtual clock for the players' notices.
+struct VirtualLoop {
+    HeadlessPlatform platform;
+    TimerQueue timers;
+    Scheduler loop{timers, platform};
+};
 
+class PlayerCalls : public testing::Test, protected VirtualLoop {
+protected:
     ScriptedService service;
     TPanel screen{nullptr, "screen"};
 };
 
 TEST_F(PlayerCalls, OpensOnLoadOnlyWhenAskedAndClosesWhenDestroyed) {
     {
-        TMediaPlayer manual(&screen, "manual");
+        TMediaPlayer manual(&screen, "manual", service, loop);
         manual.setFileName("data/a.wav");
         manual.loaded();
         EXPECT_FALSE(manual.isOpen());
-        TMediaPlayer automatic(&screen, "automatic");
+        TMediaPlayer automatic(&screen, "automatic", service, loop);
         automatic.setFileName("data/b.wav");
         automatic.setAutoOpen(true);
         automatic.loaded();
@@ -85,7 +91,7 @@ TEST_F(PlayerCalls, OpensOnLoadOnlyWhenAskedAndClosesWhenDestroyed) {
 }
 
 TEST_F(PlayerCalls, AFailedOpenRaisesTheServicesTextOrUnknownErrorCode) {
-    TMediaPlayer player(&screen, "player");
+    TMediaPlayer player(&screen, "player", service, loop);
     service.openResult = 1;
     EXPECT_EQ(failure([&] { player.Open(); }), "the file is gone");
     service.openResult = 99;
@@ -94,14 +100,14 @@ TEST_F(PlayerCalls, AFailedOpenRaisesTheServicesTextOrUnknownErrorCode) {
 }
 
 TEST_F(PlayerCalls, RequestsOnAClosedPlayerRaise) {
-    TMediaPlayer player(&screen, "player");
+    TMediaPlayer player(&screen, "player", service, loop);
     EXPECT_EQ(failure([&] { player.Play(); }), "No MCI device open");
     EXPECT_EQ(failure([&] { player.Stop(); }), "No MCI device open");
     EXPECT_TRUE(service.calls.empty());
 }
 
 TEST_F(PlayerCalls, PlaySeeksToTheStartOnlyWhenPlayedOutAndNeverRaises) {
-    TMediaPlayer player(&screen, "player");
+    TMediaPlayer player(&screen, "player", service, loop);
     player.Open();
     service.at = 400;
     player.Play();
@@ -116,7 +122,7 @@ TEST_F(PlayerCalls, PlaySeeksToTheStartOnlyWhenPlayedOutAndNeverRaises) {
 
 TEST_F(PlayerCalls, VideoGoesToTheDisplayAndARefusalForgetsIt) {
     TPanel display(&screen, "Panel2");
-    TMediaPlayer player(&screen, "player");
+    TMediaPlayer player(&screen, "player", service, loop);
     player.setDisplay(&display);
     player.Open();
     EXPECT_EQ(service.calls.back(), "open ");  // no video: no window asked for
@@ -131,52 +137,46 @@ TEST_F(PlayerCalls, VideoGoesToTheDisplayAndARefusalForgetsIt) {
 }
 
 // The play rules on the virtual clock, with a one-second wave file.
-class PlayRules : public testing::Test {
+class PlayRules : public testing::Test, protected VirtualLoop {
 protected:
     void SetUp() override {
-        setMediaService(&service);
         player.setFileName(files.wave("shot.wav", 22050, 22050));
         player.Open();
     }
-    void TearDown() override {
-        player.Close();
-        setMediaService(nullptr);
-    }
 
-    std::uint64_t now = 0;
-    HeadlessMediaService service{[this] { return now; }};
+    HeadlessMediaService service{loop};
     MediaFiles files;
     TPanel screen{nullptr, "screen"};
-    TMediaPlayer player{&screen, "player"};
+    TMediaPlayer player{&screen, "player", service, loop};
 };
 
 TEST_F(PlayRules, APlayWhileSoundingContinuesAndOneAfterTheEndStartsAgain) {
     ASSERT_EQ(player.length(), 1000u);
     player.Play();
-    now = 300;
+    platform.setNow(300);
     player.Play();
     EXPECT_TRUE(player.playing());
     EXPECT_EQ(player.position(), 300u);
-    now = 1000;
+    platform.setNow(1000);
     EXPECT_FALSE(player.playing());
     EXPECT_EQ(player.position(), 1000u);
-    now = 1500;
+    platform.setNow(1500);
     EXPECT_EQ(player.position(), 1000u);
     player.Play();
-    now = 1600;
+    platform.setNow(1600);
     EXPECT_TRUE(player.playing());
     EXPECT_EQ(player.position(), 100u);
 }
 
 TEST_F(PlayRules, StopHoldsThePositionAndPlayContinuesFromThere) {
     player.Play();
-    now = 400;
+    platform.setNow(400);
     player.Stop();
-    now = 900;
+    platform.setNow(900);
     EXPECT_FALSE(player.playing());
     EXPECT_EQ(player.position(), 400u);
     player.Play();
-    now = 1000;
+    platform.setNow(1000);
     EXPECT_EQ(player.position(), 500u);
     EXPECT_EQ(player.stops(), 1);
 }
@@ -184,8 +184,59 @@ TEST_F(PlayRules, StopHoldsThePositionAndPlayContinuesFromThere) {
 TEST_F(PlayRules, TheEnabledFlagDoesNotMatterForPlayback) {
     player.setEnabled(false);
     player.Play();
-    now = 10;
+    platform.setNow(10);
     EXPECT_TRUE(player.playing());
+}
+
+}  // namespace
+
+namespace {
+
+// A loop whose timers are all taken.
+struct FullLoop : VirtualLoop {
+    FullLoop() { timers = TimerQueue(0); }
+};
+
+// A display that only counts what it is asked.
+struct CountingDisplay : ContentHost {
+    void setContent(WindowContent* c) override { content = c; }
+    void contentChanged() override { ++changes; }
+    WindowContent* content = nullptr;
+    int changes = 0;
+};
+
+class NoTimerLeft : public testing::Test, protected FullLoop {
+protected:
+    HeadlessMediaService service{loop};
+    TPanel screen{nullptr, "screen"};
+};
+
+TEST_F(NoTimerLeft, ASoundPlaysOnButItsEndIsReportedAsUnfollowedAtOnce) {
+    TMediaPlayer player(&screen, "player", service, loop);
+    player.setFileName("data/laser.wav");
+    player.Open();
+    std::vector<TMPNotifyValues> notices;
+    player.OnNotify = [&](TComponent*) { notices.push_back(player.notifyValue()); };
+    player.Play();
+    EXPECT_EQ(player.error(), 0u);
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(notices, std::vector{TMPNotifyValues::nvFailure});
+    player.Stop();  // nothing is pending any more
+    EXPECT_EQ(notices.size(), 1u);
+}
+
+TEST_F(NoTimerLeft, AVideoThatCannotFollowItsFramesRefusesToPlay) {
+    MediaService::Device device = 0;
+    ASSERT_EQ(service.open("data/intro.avi", device), 0u);
+    CountingDisplay display;
+    EXPECT_EQ(service.setDisplay(device, display), 0u);
+    EXPECT_NE(display.content, nullptr);
+    EXPECT_EQ(service.play(device), media_error::kNoTimer);
+    platform.setNow(500);
+    EXPECT_FALSE(service.playing(device));
+    EXPECT_EQ(service.position(device), 0u);
+    service.close(device);
+    EXPECT_EQ(display.content, nullptr);
 }
 
 }  // namespace

@@ -13,19 +13,15 @@ class NoticeTest : public FrameFixture {
 protected:
     void SetUp() override {
         FrameFixture::SetUp();
-        setMediaService(&media);
-        player = &form->make<TMediaPlayer>(form, "MediaPlayer1");
+        player = &form->make<TMediaPlayer>(form, "MediaPlayer1", media, application.scheduler());
         player->setFileName("data/laser.wav");
         player->setVisible(false);
         player->OnNotify = [this](TComponent*) { notices.push_back(player->notifyValue()); };
         player->Open();
     }
-    void TearDown() override {
-        player->Close();
-        setMediaService(nullptr);
-    }
+    void TearDown() override { player->Close(); }
 
-    HeadlessMediaService media{[this] { return platform.now(); }};
+    HeadlessMediaService media{application.scheduler()};
     TMediaPlayer* player = nullptr;
     std::vector<TMPNotifyValues> notices;
 };

@@ -6,9 +6,19 @@
 #include <thread>
 
 #include "MediaFiles.h"
+#include "frame/HeadlessPlatform.h"
+#include "frame/Scheduler.h"
 #include "media/SdlMediaService.h"
 
 namespace {
+
+// The headless loop on the real clock, as the sound card keeps real time.
+struct SteadyPlatform : HeadlessPlatform {
+    std::uint64_t now() override {
+        auto since = std::chrono::steady_clock::now().time_since_epoch();
+        return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+    }
+};
 
 // On SDL's dummy sound driver, which consumes the mix in real time.
 class SdlMediaServiceTest : public testing::Test {
@@ -21,7 +31,10 @@ protected:
     }
 
     MediaFiles files;
-    SdlMediaService service;
+    SteadyPlatform platform;
+    TimerQueue timers;
+    Scheduler loop{timers, platform};
+    SdlMediaService service{loop};
 };
 
 TEST_F(SdlMediaServiceTest, MidiPiecesPlayTogetherStopWhereTheyAreAndRewind) {

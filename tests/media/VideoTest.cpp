@@ -53,21 +53,17 @@ class VideoInPanel : public FrameFixture {
 protected:
     void SetUp() override {
         FrameFixture::SetUp();
-        setMediaService(&media);
         panel = &form->make<TPanel>(form, "Panel2");
         panel->setBounds({20, 10, 150, 80});
         panel->setBevelOuter(TBevelCut::bvNone);
         panel->setColor(clBlack);
-        player = &form->make<TMediaPlayer>(form, "MediaPlayer2");
+        player = &form->make<TMediaPlayer>(form, "MediaPlayer2", media, application.scheduler());
         player->setFileName("data/intro.avi");
         player->setDisplay(panel);
         player->setVisible(false);
         player->Open();
     }
-    void TearDown() override {
-        player->Close();
-        setMediaService(nullptr);
-    }
+    void TearDown() override { player->Close(); }
     std::vector<Rgb> screen() {
         application.processPending();
         return form->canvas().pixels();
@@ -80,7 +76,7 @@ protected:
         return true;
     }
 
-    HeadlessMediaService media{[this] { return platform.now(); }};
+    HeadlessMediaService media{application.scheduler()};
     TPanel* panel = nullptr;
     TMediaPlayer* player = nullptr;
 };

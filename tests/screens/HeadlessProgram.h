@@ -1,7 +1,6 @@
 #pragma once
 #include <iostream>
 
-#include "frame/Application.h"
 #include "frame/HeadlessPlatform.h"
 #include "media/HeadlessMediaService.h"
 #include "screens/Program.h"
@@ -11,7 +10,7 @@
 // The whole program on the headless back end, as the simulator runs it, with
 // the input a test sends it.
 struct HeadlessProgram {
-    bool start(std::ostream& errors = std::cerr) { return startProgram(application, media, "orbitrove", errors); }
+    bool start(std::ostream& errors = std::cerr) { return program.start(errors); }
     void advance(std::uint64_t ms) { runFor(application, platform, ms); }
     void send(InputEvent event, TForm& form) {
         event.window = form.window().id();
@@ -35,6 +34,7 @@ struct HeadlessProgram {
     }
 
     HeadlessPlatform platform;
-    HeadlessMediaService media{[this] { return platform.now(); }};
-    TApplication application{platform, "orbitrove"};
+    Program program{platform, "orbitrove",
+                    [](Scheduler& loop) { return std::make_unique<HeadlessMediaService>(loop); }};
+    TApplication& application = program.application();
 };
