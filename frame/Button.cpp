@@ -3,7 +3,7 @@
 #include "frame/Form.h"
 #include "frame/Panel.h"
 
-TButton::TButton(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {
+TButton::TButton(std::string name) : TWinControl(std::move(name)) {
     setTabStop(true);
     setColor(clBtnFace);
 }

@@ -8,7 +8,7 @@
 // the arrow keys move the focus among its siblings.
 class TButton : public TWinControl {
 public:
-    TButton(TWinControl* parent, std::string name);
+    explicit TButton(std::string name);
 
     bool isDefault() const { return default_; }
     void setDefault(bool isDefault) { default_ = isDefault; }

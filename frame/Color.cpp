@@ -25,5 +25,3 @@ Rgb colorToRgb(TColor color) {
     if (color == clDefault || color == clNone) return systemRgb(clBtnFace);
     return swapRedBlue(color);
 }
-
-TColor rgbToColor(Rgb rgb) { return swapRedBlue(rgb); }

@@ -32,5 +32,3 @@ constexpr TColor clNone = 0x1FFFFFFF;
 
 // The desktop scheme this program paints with.
 Rgb colorToRgb(TColor color);
-// From a picture's pixel back to a colour value.
-TColor rgbToColor(Rgb rgb);

@@ -2,15 +2,7 @@
 
 #include "frame/Form.h"
 
-TControl::TControl(TWinControl* parent, std::string name, bool windowed)
-    : TComponent(std::move(name)), parent_(parent), windowed_(windowed) {
-    // A windowed control registers itself once it is one (TWinControl's constructor).
-    if (parent_ && !windowed) parent_->addChild(this);
-}
-
-TControl::~TControl() {
-    if (parent_) parent_->removeChild(this);
-}
+TControl::TControl(std::string name) : TComponent(std::move(name)) {}
 
 TForm* TControl::form() const {
     const TControl* c = this;

@@ -11,15 +11,15 @@ class TWinControl;
 enum class TAlign { alNone, alBottom };
 
 // Every visual element of a screen. Bounds are in the parent's client
-// coordinates. Changes repaint only what they touch.
+// coordinates. Changes repaint only what they touch. A control belongs to
+// the windowed control that adopted it; its parent pointer is a plain
+// back-reference that its destructor never follows.
 class TControl : public TComponent {
 public:
-    TControl(TWinControl* parent, std::string name, bool windowed = false);
-    ~TControl() override;
+    explicit TControl(std::string name);
 
     TWinControl* parent() const { return parent_; }
     TForm* form() const;
-    bool isWindowed() const { return windowed_; }
 
     int left() const { return bounds_.x; }
     int top() const { return bounds_.y; }
@@ -84,8 +84,8 @@ protected:
     Rgb parentRgb() const;
 
 private:
-    TWinControl* parent_;
-    bool windowed_;
+    friend class TWinControl;
+    TWinControl* parent_ = nullptr;
     Rect bounds_;
     bool visible_ = true;
     bool enabled_ = true;

@@ -11,27 +11,31 @@ constexpr std::size_t kMostDirtyRects = 16;
 }
 
 TForm::TForm(TApplication& application, std::string name)
-    : TWinControl(nullptr, std::move(name)), application_(application), canvas_(0, 0) {
+    : TWinControl(std::move(name)), application_(application), canvas_(0, 0) {
     TControl::setVisible(false);
 }
 
 TForm::~TForm() {
     activeControl_ = nullptr;
     capture_ = nullptr;
-    while (!components_.empty()) components_.pop_back();
+    // The controls go while the screen is whole, as their destructors may
+    // still repaint (a video leaving its display); then the timers.
+    index_.clear();
+    destroyChildren();
+    while (!owned_.empty()) owned_.pop_back();
 }
 
 void TForm::create() {
     createControls();
     window_ = application_.platform().createWindow({width(), height()}, WindowKind::Screen);
-    for (auto& c : components_)
-        if (auto* control = dynamic_cast<TControl*>(c.get())) control->loaded();
+    for (TComponent* c : index_)
+        if (auto* control = dynamic_cast<TControl*>(c)) control->loaded();
     if (OnCreate) OnCreate(this);
 }
 
 TComponent* TForm::component(const std::string& name) const {
-    auto it = std::find_if(components_.begin(), components_.end(), [&](auto& c) { return c->name() == name; });
-    return it == components_.end() ? nullptr : it->get();
+    auto it = std::find_if(index_.begin(), index_.end(), [&](TComponent* c) { return c->name() == name; });
+    return it == index_.end() ? nullptr : *it;
 }
 
 void TForm::setClientSize(Size size) {
@@ -47,11 +51,9 @@ void TForm::setVisible(bool visible) {
 void TForm::placeOnScreen() {
     if (placed_) return;
     placed_ = true;
-    if (position_ == TPosition::poScreenCenter) {
-        Size screen = application_.platform().screenSize();
-        setBounds({std::max(0, (screen.width - width()) / 2), std::max(0, (screen.height - height()) / 2), width(),
-                   height()});
-    }
+    Size screen = application_.platform().screenSize();
+    setBounds(
+        {std::max(0, (screen.width - width()) / 2), std::max(0, (screen.height - height()) / 2), width(), height()});
     window_->setPosition({left(), top()});
 }
 
@@ -178,8 +180,8 @@ void TForm::pointerWheel(int notches, Point at) {
 }
 
 TButton* TForm::defaultButton() const {
-    for (auto& c : components_) {
-        auto* button = dynamic_cast<TButton*>(c.get());
+    for (TComponent* c : index_) {
+        auto* button = dynamic_cast<TButton*>(c);
         if (button && button->isDefault() && button->showing() && button->enabled()) return button;
     }
     return nullptr;

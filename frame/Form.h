@@ -1,6 +1,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "frame/Platform.h"
@@ -10,11 +11,12 @@ class TApplication;
 class TButton;
 
 enum class TCloseAction { caNone, caHide, caFree };
-enum class TPosition { poDesigned, poScreenCenter };
 using TCloseEvent = std::function<void(TComponent* sender, TCloseAction& action)>;
 
 // A top-level screen: a borderless window whose controls are built from the
-// screen's layout when the application creates it.
+// screen's layout when the application creates it. Controls belong to their
+// parents and timers to the screen; the screen keeps a non-owning index of
+// both, by name, in creation order.
 class TForm : public TWinControl {
 public:
     TForm(TApplication& application, std::string name);
@@ -24,19 +26,28 @@ public:
     // Builds the controls, then runs OnCreate. Called by the application.
     void create();
 
-    // Creates a component owned by this screen.
+    // Creates a control owned by `parent` (a windowed control of this screen).
     template <class T, class... Args>
-    T& make(Args&&... args) {
+    T& make(TWinControl* parent, std::string name, Args&&... args) requires std::is_base_of_v<TControl, T> {
+        T& control = parent->adopt(std::make_unique<T>(std::move(name), std::forward<Args>(args)...));
+        index_.push_back(&control);
+        return control;
+    }
+    // Creates a component other than a control, such as a timer, owned by
+    // this screen.
+    template <class T, class... Args>
+    T& make(Args&&... args) requires(!std::is_base_of_v<TControl, T>) {
         auto owned = std::make_unique<T>(std::forward<Args>(args)...);
         T& ref = *owned;
-        components_.push_back(std::move(owned));
+        owned_.push_back(std::move(owned));
+        index_.push_back(&ref);
         return ref;
     }
     TComponent* component(const std::string& name) const;
-    const std::vector<std::unique_ptr<TComponent>>& components() const { return components_; }
+    // Every component made on this screen, in creation order.
+    const std::vector<TComponent*>& components() const { return index_; }
 
     void setClientSize(Size size);
-    void setPosition(TPosition position) { position_ = position; }
 
     bool showing() const override { return visible(); }
     void setVisible(bool visible) override;
@@ -78,11 +89,11 @@ private:
     TButton* defaultButton() const;
 
     TApplication& application_;
-    std::vector<std::unique_ptr<TComponent>> components_;
+    std::vector<TComponent*> index_;
+    std::vector<std::unique_ptr<TComponent>> owned_;
     std::unique_ptr<PlatformWindow> window_;
     Canvas canvas_;
     std::vector<Rect> dirty_;
-    TPosition position_ = TPosition::poScreenCenter;
     bool placed_ = false;
     TWinControl* activeControl_ = nullptr;
     TControl* capture_ = nullptr;

@@ -10,7 +10,7 @@ constexpr Rgb kSelectionText = 0xFFFFFF;
 constexpr int kWheelLines = 3;
 }  // namespace
 
-TListBox::TListBox(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {
+TListBox::TListBox(std::string name) : TWinControl(std::move(name)) {
     setTabStop(true);
     setColor(clWindow);
 }

@@ -11,7 +11,7 @@ public:
     static constexpr int kScrollBarWidth = 16;
     static constexpr int kBorder = 2;
 
-    TListBox(TWinControl* parent, std::string name);
+    explicit TListBox(std::string name);
 
     const std::vector<std::string>& items() const { return items_; }
     void setItems(std::vector<std::string> items);

@@ -18,7 +18,7 @@ std::size_t nextBoundary(const std::string& s, std::size_t pos) {
 
 }  // namespace
 
-TMemo::TMemo(TWinControl* parent, std::string name) : TWinControl(parent, std::move(name)) {
+TMemo::TMemo(std::string name) : TWinControl(std::move(name)) {
     setTabStop(true);
     setColor(clWindow);
 }

@@ -9,7 +9,7 @@
 // move its caret and typing edits it.
 class TMemo : public TWinControl {
 public:
-    TMemo(TWinControl* parent, std::string name);
+    explicit TMemo(std::string name);
 
     const std::vector<std::string>& lines() const { return lines_; }
     void setLines(std::vector<std::string> lines);

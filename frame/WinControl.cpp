@@ -4,8 +4,17 @@
 
 #include "frame/Form.h"
 
-TWinControl::TWinControl(TWinControl* parent, std::string name) : TControl(parent, std::move(name), true) {
-    if (parent) parent->addChild(this);
+TWinControl::TWinControl(std::string name) : TControl(std::move(name)) {}
+
+TWinControl::~TWinControl() { destroyChildren(); }
+
+void TWinControl::destroyChildren() {
+    while (!children_.empty()) {
+        std::unique_ptr<TControl> child = std::move(children_.back());
+        children_.pop_back();
+        std::erase(graphics_, child.get());
+        std::erase_if(windows_, [&](const TControl* w) { return w == child.get(); });
+    }
 }
 
 void TWinControl::setColor(TColor color) {
@@ -116,11 +125,9 @@ bool TWinControl::enabledUpToScreen() const {
     return true;
 }
 
-void TWinControl::addChild(TControl* child) { graphics_.push_back(child); }
-
-void TWinControl::addChild(TWinControl* child) { windows_.push_back(child); }
-
-void TWinControl::removeChild(TControl* child) {
-    std::erase(graphics_, child);
-    std::erase_if(windows_, [&](const TControl* w) { return w == child; });
+void TWinControl::addChild(std::unique_ptr<TControl> child) {
+    child->parent_ = this;
+    if (auto* windowed = dynamic_cast<TWinControl*>(child.get())) windows_.push_back(windowed);
+    else graphics_.push_back(child.get());
+    children_.push_back(std::move(child));
 }

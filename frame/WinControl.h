@@ -1,14 +1,24 @@
 #pragma once
+#include <memory>
 #include <vector>
 
 #include "frame/ContentHost.h"
 #include "frame/Control.h"
 
 // A control with a window of its own: it lies above every graphic sibling,
-// holds children of both kinds and may take the keyboard focus.
+// owns children of both kinds and may take the keyboard focus.
 class TWinControl : public TControl, public ContentHost {
 public:
-    TWinControl(TWinControl* parent, std::string name);
+    explicit TWinControl(std::string name);
+    ~TWinControl() override;
+
+    // Takes `child` as the last of its kind; it lives as long as this control.
+    template <class T>
+    T& adopt(std::unique_ptr<T> child) {
+        T& ref = *child;
+        addChild(std::move(child));
+        return ref;
+    }
 
     TColor color() const { return color_; }
     void setColor(TColor color);
@@ -49,14 +59,17 @@ public:
 
     void paint(Canvas& canvas) override;
 
+protected:
+    // Destroys the children, the last made first, so that a child never
+    // outlives one it was made after (a video player and its display).
+    void destroyChildren();
+
 private:
-    friend class TControl;
-    void addChild(TControl* child);
-    void addChild(TWinControl* child);
-    void removeChild(TControl* child);
+    void addChild(std::unique_ptr<TControl> child);
     bool enabledUpToScreen() const;
     std::vector<TWinControl*> tabOrdered() const;
 
+    std::vector<std::unique_ptr<TControl>> children_;  // in creation order
     std::vector<TControl*> graphics_;
     std::vector<TWinControl*> windows_;
     TColor color_ = clDefault;

@@ -1,7 +1,7 @@
 #include "media/MediaPlayer.h"
 
-TMediaPlayer::TMediaPlayer(TWinControl* parent, std::string name, MediaService& service, Scheduler& loop)
-    : TWinControl(parent, std::move(name)),
+TMediaPlayer::TMediaPlayer(std::string name, MediaService& service, Scheduler& loop)
+    : TWinControl(std::move(name)),
       service_(service),
       watch_(
           loop, [this](TMPNotifyValues how) { notify(how); }, [this] { return remaining(); }) {
@@ -35,7 +35,7 @@ void TMediaPlayer::requireOpen() const {
 void TMediaPlayer::Play() {
     requireOpen();
     ++plays_;
-    if (autoRewind_ && service_.position(device_) == service_.length(device_)) service_.seekToStart(device_);
+    if (service_.position(device_) == service_.length(device_)) service_.seekToStart(device_);
     error_ = service_.play(device_);
     watch_.played(error_ != 0);
 }

@@ -17,13 +17,12 @@ public:
 // must outlive the player; `loop` carries the completion notices.
 class TMediaPlayer : public TWinControl {
 public:
-    TMediaPlayer(TWinControl* parent, std::string name, MediaService& service, Scheduler& loop);
+    TMediaPlayer(std::string name, MediaService& service, Scheduler& loop);
     ~TMediaPlayer() override;
 
     const std::string& fileName() const { return fileName_; }
     void setFileName(std::string fileName) { fileName_ = std::move(fileName); }
     void setAutoOpen(bool autoOpen) { autoOpen_ = autoOpen; }
-    void setAutoRewind(bool autoRewind) { autoRewind_ = autoRewind; }
     TWinControl* display() const { return display_; }
     void setDisplay(TWinControl* display) { display_ = display; }
 
@@ -61,7 +60,6 @@ private:
     MediaService& service_;
     std::string fileName_;
     bool autoOpen_ = false;
-    bool autoRewind_ = true;
     TWinControl* display_ = nullptr;
     MediaService::Device device_ = 0;
     bool hasVideo_ = false;

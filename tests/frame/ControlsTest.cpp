@@ -109,3 +109,29 @@ TEST_F(WidgetPaintTest, APressedButtonSinksWhileThePointerStaysOnIt) {
 }
 
 }  // namespace
+
+namespace {
+
+// A control that writes its name down when it goes.
+class Witness : public TControl {
+public:
+    Witness(std::string name, std::vector<std::string>& log) : TControl(std::move(name)), log_(log) {}
+    ~Witness() override { log_.push_back(name()); }
+    void paint(Canvas&) override {}
+
+private:
+    std::vector<std::string>& log_;
+};
+
+TEST_F(FrameFixture, ChildrenGoWithTheirParentTheLastMadeFirst) {
+    std::vector<std::string> log;
+    auto& panel = form->make<TPanel>(form, "Panel");
+    form->make<Witness>(&panel, "A", log);
+    form->make<Witness>(form, "B", log);
+    form->make<Witness>(&panel, "C", log);
+    EXPECT_EQ(form->component("C"), panel.graphicChildren().back());
+    application.destroyForms();
+    EXPECT_EQ(log, (std::vector<std::string>{"B", "C", "A"}));
+}
+
+}  // namespace

@@ -72,16 +72,15 @@ struct VirtualLoop {
 class PlayerCalls : public testing::Test, protected VirtualLoop {
 protected:
     ScriptedService service;
-    TPanel screen{nullptr, "screen"};
 };
 
 TEST_F(PlayerCalls, OpensOnLoadOnlyWhenAskedAndClosesWhenDestroyed) {
     {
-        TMediaPlayer manual(&screen, "manual", service, loop);
+        TMediaPlayer manual("manual", service, loop);
         manual.setFileName("data/a.wav");
         manual.loaded();
         EXPECT_FALSE(manual.isOpen());
-        TMediaPlayer automatic(&screen, "automatic", service, loop);
+        TMediaPlayer automatic("automatic", service, loop);
         automatic.setFileName("data/b.wav");
         automatic.setAutoOpen(true);
         automatic.loaded();
@@ -91,7 +90,7 @@ TEST_F(PlayerCalls, OpensOnLoadOnlyWhenAskedAndClosesWhenDestroyed) {
 }
 
 TEST_F(PlayerCalls, AFailedOpenRaisesTheServicesTextOrUnknownErrorCode) {
-    TMediaPlayer player(&screen, "player", service, loop);
+    TMediaPlayer player("player", service, loop);
     service.openResult = 1;
     EXPECT_EQ(failure([&] { player.Open(); }), "the file is gone");
     service.openResult = 99;
@@ -100,14 +99,14 @@ TEST_F(PlayerCalls, AFailedOpenRaisesTheServicesTextOrUnknownErrorCode) {
 }
 
 TEST_F(PlayerCalls, RequestsOnAClosedPlayerRaise) {
-    TMediaPlayer player(&screen, "player", service, loop);
+    TMediaPlayer player("player", service, loop);
     EXPECT_EQ(failure([&] { player.Play(); }), "No MCI device open");
     EXPECT_EQ(failure([&] { player.Stop(); }), "No MCI device open");
     EXPECT_TRUE(service.calls.empty());
 }
 
 TEST_F(PlayerCalls, PlaySeeksToTheStartOnlyWhenPlayedOutAndNeverRaises) {
-    TMediaPlayer player(&screen, "player", service, loop);
+    TMediaPlayer player("player", service, loop);
     player.Open();
     service.at = 400;
     player.Play();
@@ -121,8 +120,8 @@ TEST_F(PlayerCalls, PlaySeeksToTheStartOnlyWhenPlayedOutAndNeverRaises) {
 }
 
 TEST_F(PlayerCalls, VideoGoesToTheDisplayAndARefusalForgetsIt) {
-    TPanel display(&screen, "Panel2");
-    TMediaPlayer player(&screen, "player", service, loop);
+    TPanel display("Panel2");
+    TMediaPlayer player("player", service, loop);
     player.setDisplay(&display);
     player.Open();
     EXPECT_EQ(service.calls.back(), "open ");  // no video: no window asked for
@@ -146,8 +145,7 @@ protected:
 
     HeadlessMediaService service{loop};
     MediaFiles files;
-    TPanel screen{nullptr, "screen"};
-    TMediaPlayer player{&screen, "player", service, loop};
+    TMediaPlayer player{"player", service, loop};
 };
 
 TEST_F(PlayRules, APlayWhileSoundingContinuesAndOneAfterTheEndStartsAgain) {
@@ -208,11 +206,10 @@ struct CountingDisplay : ContentHost {
 class NoTimerLeft : public testing::Test, protected FullLoop {
 protected:
     HeadlessMediaService service{loop};
-    TPanel screen{nullptr, "screen"};
 };
 
 TEST_F(NoTimerLeft, ASoundPlaysOnButItsEndIsReportedAsUnfollowedAtOnce) {
-    TMediaPlayer player(&screen, "player", service, loop);
+    TMediaPlayer player("player", service, loop);
     player.setFileName("data/laser.wav");
     player.Open();
     std::vector<TMPNotifyValues> notices;

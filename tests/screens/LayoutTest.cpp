@@ -80,7 +80,7 @@ class LayoutTest : public ScreenFixture {};
 TEST_F(LayoutTest, EveryControlInCreationOrderWithItsParentAndBounds) {
     std::vector<std::string> order;
     for (auto& c : Form2->components())
-        if (dynamic_cast<TControl*>(c.get())) order.push_back(c->name());
+        if (dynamic_cast<TControl*>(c)) order.push_back(c->name());
     ASSERT_EQ(order.size(), std::size(kControls));
     for (std::size_t i = 0; i < order.size(); ++i) {
         const Expected& e = kControls[i];
@@ -149,7 +149,7 @@ TEST(LoadedTimers, InCreationOrderWithTheirIntervals) {
         {"Timer12", 20}, {"ridic1", 2000}, {"Timer13", 3000}, {"Timer14", 245000}};
     std::vector<TTimer*> timers;
     for (auto& c : Form2->components())
-        if (auto* t = dynamic_cast<TTimer*>(c.get())) timers.push_back(t);
+        if (auto* t = dynamic_cast<TTimer*>(c)) timers.push_back(t);
     ASSERT_EQ(timers.size(), std::size(expected));
     for (std::size_t i = 0; i < timers.size(); ++i) {
         EXPECT_EQ(timers[i]->name(), expected[i].first);
