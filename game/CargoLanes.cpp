@@ -45,6 +45,7 @@ void CargoLanes::tick(int lane) {
         returnCrate(lane);
         state_.Score -= lanes::kPenalty;
         --state_.Lives;
+        cycle_.showLivesAndScore();
     }
     if (!crate.visible()) {
         returnCrate(lane);

@@ -44,6 +44,7 @@ void LaserLanes::tick(int lane) {
         returnBeam(lane);
         --state_.Lives;
         state_.Score -= lanes::kPenalty;
+        cycle_.showLivesAndScore();
     }
     if (state_.Level == 11) cycle_.Victory();
 }

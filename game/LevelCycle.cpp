@@ -40,8 +40,7 @@ void LevelCycle::levelStart() {
     state_.Caught = 0;
     view_.caught->setCaption(std::to_string(state_.Caught));
     ++state_.LevelStep;
-    view_.lives->setCaption(std::to_string(state_.Lives));
-    view_.score->setCaption(std::to_string(state_.Score));
+    showLivesAndScore();
     if (state_.LevelStep >= 1 && state_.LevelStep <= 10) state_.Speed = state_.LevelStep;
     applyLevelRow();
     view_.level->setCaption("Level:" + std::to_string(state_.Level));
@@ -109,10 +108,15 @@ void LevelCycle::Victory() {
     stopLaneMovers();
 }
 
+void LevelCycle::showLivesAndScore() {
+    view_.lives->setCaption(std::to_string(state_.Lives));
+    view_.score->setCaption(std::to_string(state_.Score));
+}
+
 bool LevelCycle::levelClearedTest() const { return "/" + view_.caught->caption() == view_.target->caption(); }
 
 // Both new games: the banner reads "Level 1" and the level starts 3000 ms
-// later. Pause, ship, crates and beams are left to the level start.
+// later, never paused. Ship, crates and beams are left to the level start.
 void LevelCycle::newGame() {
     view_.finalScore->hide();
     view_.bannerText->setCaption("Level 1");
@@ -122,6 +126,9 @@ void LevelCycle::newGame() {
     state_.Level = 1;
     state_.LevelStep = 0;
     state_.Caught = 0;
+    showLivesAndScore();
+    state_.Paused = false;
+    state_.HeldTimers.fill(false);
 }
 
 void LevelCycle::newGameAfterGameOver() {

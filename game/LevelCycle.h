@@ -33,6 +33,8 @@ public:
     bool levelClearedTest() const;
     void newGameAfterGameOver();
     void newGameAfterVictory();
+    // `zivoty` and `score` show Lives and Score.
+    void showLivesAndScore();
 
 private:
     void newGame();

@@ -49,12 +49,9 @@ TEST_F(CargoLaneTest, ACrateEscapesBelowMinusFiftyAndCostsALifeAndForty) {
     EXPECT_EQ(game().Lives, 4);
     EXPECT_EQ(game().Score, -40);
     EXPECT_FALSE(Form2->Timer8->enabled());
-    EXPECT_EQ(caption(Form2->zivoty), "5");  // shown one tick late
-    EXPECT_EQ(caption(Form2->score), "0");   // shown at the next catch or level start
-    Form2->Timer8->setEnabled(true);         // a later flight starts from 551
+    Form2->Timer8->setEnabled(true);  // a later flight starts from 551
     ticks(*Form2->Timer8, 602);
     EXPECT_EQ(game().Lives, 3);
-    EXPECT_EQ(caption(Form2->zivoty), "4");
 }
 
 TEST_F(CargoLaneTest, LaneSevenMovesEverySixtyMilliseconds) {
@@ -95,7 +92,6 @@ TEST_F(LaserLaneTest, TheShipAtTheStartIsHitAtTheRightEdgeAndTheShotSoundsOnce) 
     EXPECT_FALSE(Form2->Timer9->enabled());
     EXPECT_FALSE(game().LaserFlying[0]);
     EXPECT_EQ(Form2->MediaPlayer1->plays(), 1);
-    EXPECT_EQ(caption(Form2->zivoty), "5");
 }
 
 TEST_F(LaserLaneTest, TheHitWindowIncludesTheShipsLeftEdge) {

@@ -159,9 +159,61 @@ TEST_F(LevelCycleTest, NewGameFromTheVictoryPanel) {
     EXPECT_EQ(game().Speed, 1);
 }
 
-// Level starts without a cleared level (a resume under the game-over banner
-// with no lives left) run the step ahead of the level; past ten the speed
-// keeps its value and the tenth row is applied again.
+// The status labels show Lives and Score as soon as they change.
+class StatusLabelTest : public GameFixture {
+protected:
+    void expectStatus(const char* lives, const char* score) {
+        EXPECT_EQ(caption(Form2->zivoty), lives);
+        EXPECT_EQ(caption(Form2->score), score);
+    }
+};
+
+TEST_F(StatusLabelTest, AnEscapeShowsTheLostLifeAndPenaltyInItsTick) {
+    Form2->Timer8->setEnabled(true);
+    ticks(*Form2->Timer8, 602);
+    expectStatus("5", "0");
+    ticks(*Form2->Timer8, 1);
+    EXPECT_EQ(game().Lives, 4);
+    expectStatus("4", "-40");
+}
+
+TEST_F(StatusLabelTest, AHitShowsTheLostLifeAndPenaltyInItsTick) {
+    Form2->Timer9->setEnabled(true);
+    ticks(*Form2->Timer9, 220);
+    expectStatus("5", "0");
+    ticks(*Form2->Timer9, 1);
+    EXPECT_EQ(game().Lives, 4);
+    expectStatus("4", "-40");
+}
+
+TEST_F(StatusLabelTest, ACatchShowsTheScoreAndTheLivesItLeaves) {
+    game().Lives = 3;
+    game().Score = -80;
+    steerTo(316, 33);
+    Form2->Timer1->setEnabled(true);
+    ticks(*Form2->Timer1, 191);
+    expectStatus("3", "-60");
+}
+
+TEST_F(StatusLabelTest, ANewGameShowsFiveLivesAndNoPointsUnderItsBanner) {
+    game().Lives = 0;
+    game().Score = -120;
+    Form2->GameOver();
+    click(*Form2->Label8);
+    EXPECT_TRUE(Form2->Panel3->visible());
+    expectStatus("5", "0");
+    game().Lives = 2;
+    game().Score = 900;
+    game().Level = 11;
+    Form2->Victory();
+    Form2->zivoty->setCaption("2");
+    click(*Form2->Label9);
+    expectStatus("5", "0");
+}
+
+// Past the tenth level step the speed keeps its value and the tenth row is
+// applied again (no game reaches it since a resume no longer starts the
+// level-start timer under the game-over banner).
 TEST_F(LevelCycleTest, PastTheTenthStepTheLastRowStaysInForce) {
     game().LevelStep = 10;
     game().Speed = 10;
