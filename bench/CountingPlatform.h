@@ -11,6 +11,8 @@ public:
     std::uint32_t utcMillisecondOfDay() override { return inner_.utcMillisecondOfDay(); }
     Size screenSize() override { return inner_.screenSize(); }
     std::unique_ptr<PlatformWindow> createWindow(Size size, WindowKind kind) override;
+    Typesetter& typesetter() override { return inner_.typesetter(); }
+    PictureReader& pictures() override { return inner_.pictures(); }
     // Every call that may wait counts as a wake-up once it returns.
     bool nextEvent(InputEvent& event, int timeoutMs) override;
     void showFatalError(const std::string& title, const std::string& text) override {

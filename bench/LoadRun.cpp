@@ -5,7 +5,7 @@
 #include "bench/Measurement.h"
 #include "bench/SdlPollingLoop.h"
 #include "frame/Application.h"
-#include "frame/SdlPlatform.h"
+#include "frame/sdl/SdlPlatform.h"
 
 namespace {
 

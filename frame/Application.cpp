@@ -44,7 +44,7 @@ std::string startupErrorText(const std::exception& error, const std::string& exe
 }
 
 TApplication::TApplication(Platform& platform, const std::string& executablePath)
-    : platform_(platform), title_(applicationTitle(executablePath)), hints_(platform, timers_) {}
+    : platform_(platform), title_(applicationTitle(executablePath)) {}
 
 TApplication::~TApplication() { destroyForms(); }
 

@@ -71,7 +71,7 @@ private:
     std::string title_;
     TimerQueue timers_;
     Scheduler scheduler_{timers_, platform_};
-    HintManager hints_;
+    HintManager hints_{platform_, scheduler_};
     std::vector<std::unique_ptr<TForm>> forms_;
     std::vector<TForm*> released_;
     TForm* activeForm_ = nullptr;

@@ -16,7 +16,3 @@ struct Bitmap {
     // The see-through colour of a transparent picture.
     Rgb bottomLeft() const { return at(0, height - 1); }
 };
-
-// Reads a BMP file of 1, 4, 8, 24 or 32 bits per pixel; throws Exception when
-// it cannot.
-Bitmap loadBitmap(const std::string& path);

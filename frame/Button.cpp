@@ -39,10 +39,10 @@ void TButton::paint(Canvas& canvas) {
 }
 
 void TButton::paintContent(Canvas& canvas, const Rect& face) {
-    Size text = font().measure(caption());
+    Size text = textSize(caption());
     Rgb color = colorToRgb(enabled() ? font().color : clBtnShadow);
-    font().draw(canvas, caption(), face.x + (face.width - text.width) / 2, face.y + (face.height - text.height) / 2,
-                color);
+    drawText(canvas, caption(), face.x + (face.width - text.width) / 2, face.y + (face.height - text.height) / 2,
+             color);
 }
 
 void TButton::setPressed(bool pressed) {
@@ -96,10 +96,10 @@ void TBitBtn::paintContent(Canvas& canvas, const Rect& face) {
         TButton::paintContent(canvas, face);
         return;
     }
-    Size text = font().measure(caption());
+    Size text = textSize(caption());
     int total = text.width + kSpacing + glyph->width;
     int x = face.x + (face.width - total) / 2;
     Rgb color = colorToRgb(enabled() ? font().color : clBtnShadow);
-    font().draw(canvas, caption(), x, face.y + (face.height - text.height) / 2, color);
+    drawText(canvas, caption(), x, face.y + (face.height - text.height) / 2, color);
     canvas.drawBitmap(*glyph, x + text.width + kSpacing, face.y + (face.height - glyph->height) / 2, true);
 }

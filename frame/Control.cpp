@@ -1,8 +1,25 @@
 #include "frame/Control.h"
 
+#include <stdexcept>
+
 #include "frame/Form.h"
 
 TControl::TControl(std::string name) : TComponent(std::move(name)) {}
+
+TControl::TControl(std::string name, Typesetter& typesetter) : TComponent(std::move(name)), typesetter_(&typesetter) {}
+
+Typesetter& TControl::typesetter() const {
+    if (!typesetter_) throw std::logic_error("control " + name() + " is on no screen and cannot show text");
+    return *typesetter_;
+}
+
+Size TControl::textSize(const std::string& text) const { return typesetter().measure(font_, text); }
+
+int TControl::lineHeight() const { return typesetter().lineHeight(font_); }
+
+void TControl::drawText(Canvas& canvas, const std::string& text, int x, int y, Rgb color) const {
+    typesetter().draw(canvas, font_, text, x, y, color);
+}
 
 TForm* TControl::form() const {
     const TControl* c = this;

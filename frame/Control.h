@@ -4,6 +4,7 @@
 #include "frame/Canvas.h"
 #include "frame/Component.h"
 #include "frame/Font.h"
+#include "frame/Typesetter.h"
 
 class TForm;
 class TWinControl;
@@ -17,6 +18,9 @@ enum class TAlign { alNone, alBottom };
 class TControl : public TComponent {
 public:
     explicit TControl(std::string name);
+    // A screen, which has no parent, is handed the typesetter itself;
+    // every other control takes its parent's when adopted.
+    TControl(std::string name, Typesetter& typesetter);
 
     TWinControl* parent() const { return parent_; }
     TForm* form() const;
@@ -45,6 +49,11 @@ public:
 
     const TFont& font() const { return font_; }
     void setFont(const TFont& font);
+    // Text in this control's font.
+    Size textSize(const std::string& text) const;
+    int lineHeight() const;
+    void drawText(Canvas& canvas, const std::string& text, int x, int y, Rgb color) const;
+    Typesetter& typesetter() const;
     TCursor cursor() const { return cursor_; }
     void setCursor(TCursor cursor) { cursor_ = cursor; }
     const std::string& hint() const { return hint_; }
@@ -86,6 +95,7 @@ protected:
 private:
     friend class TWinControl;
     TWinControl* parent_ = nullptr;
+    Typesetter* typesetter_ = nullptr;
     Rect bounds_;
     bool visible_ = true;
     bool enabled_ = true;

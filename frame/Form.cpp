@@ -11,7 +11,7 @@ constexpr std::size_t kMostDirtyRects = 16;
 }
 
 TForm::TForm(TApplication& application, std::string name)
-    : TWinControl(std::move(name)), application_(application), canvas_(0, 0) {
+    : TWinControl(std::move(name), application.platform().typesetter()), application_(application), canvas_(0, 0) {
     TControl::setVisible(false);
 }
 

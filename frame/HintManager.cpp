@@ -8,12 +8,12 @@ constexpr int kPadding = 3;
 constexpr int kBelowPointer = 20;
 }  // namespace
 
-HintManager::HintManager(Platform& platform, TimerQueue& timers)
-    : platform_(platform), timers_(timers), showAlarm_([this] { showNow(); }), hideAlarm_([this] { hideNow(); }) {}
+HintManager::HintManager(Platform& platform, Scheduler& loop)
+    : platform_(platform), loop_(loop), showAlarm_([this] { showNow(); }), hideAlarm_([this] { hideNow(); }) {}
 
 HintManager::~HintManager() {
-    timers_.stop(showAlarm_);
-    timers_.stop(hideAlarm_);
+    loop_.stop(showAlarm_);
+    loop_.stop(hideAlarm_);
 }
 
 void HintManager::pointerOver(TControl* control, Point windowOrigin, Point clientPos) {
@@ -26,34 +26,37 @@ void HintManager::pointerOver(TControl* control, Point windowOrigin, Point clien
     }
     text_ = control->hint();
     anchor_ = {windowOrigin.x + clientPos.x, windowOrigin.y + clientPos.y + kBelowPointer};
+    // With no timer left for the delay, the hint is simply not shown.
     if (shown_) showNow();
-    else timers_.start(showAlarm_, kShowDelay, platform_.now());
+    else loop_.start(showAlarm_, kShowDelay);
 }
 
 void HintManager::cancel() {
-    timers_.stop(showAlarm_);
+    loop_.stop(showAlarm_);
     hideNow();
     control_ = nullptr;
 }
 
 void HintManager::showNow() {
-    timers_.stop(showAlarm_);
-    Size text = kHintFont.measure(text_);
+    loop_.stop(showAlarm_);
+    Typesetter& typesetter = platform_.typesetter();
+    Size text = typesetter.measure(kHintFont, text_);
     Size size{text.width + 2 * kPadding, text.height + 2 * kPadding};
     window_ = platform_.createWindow(size, WindowKind::Tooltip);
     window_->setPosition(anchor_);
     canvas_ = std::make_unique<Canvas>(size.width, size.height);
     canvas_->fillRect({0, 0, size.width, size.height}, colorToRgb(clInfoBk));
     canvas_->frameRect({0, 0, size.width, size.height}, colorToRgb(clInfoText));
-    kHintFont.draw(*canvas_, text_, kPadding, kPadding, colorToRgb(clInfoText));
+    typesetter.draw(*canvas_, kHintFont, text_, kPadding, kPadding, colorToRgb(clInfoText));
+    // A hint that no timer could take away again is not shown at all.
+    if (!loop_.start(hideAlarm_, kShowTime)) return hideNow();
     window_->show();
     shown_ = true;
     needsPaint_ = true;
-    timers_.start(hideAlarm_, kShowTime, platform_.now());
 }
 
 void HintManager::hideNow() {
-    timers_.stop(hideAlarm_);
+    loop_.stop(hideAlarm_);
     window_.reset();
     canvas_.reset();
     shown_ = false;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "frame/Platform.h"
-#include "frame/TimerQueue.h"
+#include "frame/Scheduler.h"
 
 class TControl;
 
@@ -16,7 +16,7 @@ public:
     static constexpr std::uint32_t kShowDelay = 500;
     static constexpr std::uint32_t kShowTime = 2500;
 
-    HintManager(Platform& platform, TimerQueue& timers);
+    HintManager(Platform& platform, Scheduler& loop);
     ~HintManager();
 
     // The pointer moved over `control` (null: over nothing with a hint).
@@ -41,7 +41,7 @@ private:
     void hideNow();
 
     Platform& platform_;
-    TimerQueue& timers_;
+    Scheduler& loop_;
     Alarm showAlarm_;
     Alarm hideAlarm_;
     TControl* control_ = nullptr;

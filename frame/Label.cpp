@@ -39,16 +39,16 @@ void TLabel::loaded() {
 }
 
 std::vector<std::string> TLabel::lines() const {
-    return wordWrap_ ? wrapText(font(), caption(), width()) : splitLines(caption());
+    return wordWrap_ ? wrapText(typesetter(), font(), caption(), width()) : splitLines(caption());
 }
 
 void TLabel::adjustSize() {
     if (!autoSize_ || !loaded_) return;
     int widest = 0;
     std::vector<std::string> text = lines();
-    for (const std::string& line : text) widest = std::max(widest, font().measure(line).width);
+    for (const std::string& line : text) widest = std::max(widest, textSize(line).width);
     int w = wordWrap_ ? width() : widest;
-    int h = static_cast<int>(text.size()) * font().lineHeight();
+    int h = static_cast<int>(text.size()) * lineHeight();
     int x = alignment_ == TAlignment::taRightJustify ? left() + width() - w : left();
     setBounds({x, top(), w, h});
     applyAlign();
@@ -57,9 +57,9 @@ void TLabel::adjustSize() {
 void TLabel::drawLines(Canvas& canvas, int dx, int dy, Rgb color) const {
     int y = dy;
     for (const std::string& line : lines()) {
-        int x = alignedX(alignment_, font().measure(line).width, width());
-        font().draw(canvas, line, x + dx, y, color);
-        y += font().lineHeight();
+        int x = alignedX(alignment_, textSize(line).width, width());
+        drawText(canvas, line, x + dx, y, color);
+        y += lineHeight();
     }
 }
 

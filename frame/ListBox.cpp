@@ -22,7 +22,7 @@ void TListBox::setItems(std::vector<std::string> items) {
     invalidate();
 }
 
-int TListBox::itemHeight() const { return font().lineHeight(); }
+int TListBox::itemHeight() const { return lineHeight(); }
 
 int TListBox::visibleCount() const { return std::max(1, (height() - 2 * kBorder) / itemHeight()); }
 
@@ -76,7 +76,7 @@ void TListBox::paint(Canvas& canvas) {
             if (y >= list.height) break;
             bool selected = i == itemIndex_;
             if (selected) canvas.fillRect({0, y, list.width, itemHeight()}, kSelection);
-            font().draw(canvas, items_[i], 2, y, selected ? kSelectionText : colorToRgb(font().color));
+            drawText(canvas, items_[i], 2, y, selected ? kSelectionText : colorToRgb(font().color));
         }
     }
     if (scrollable()) paintScrollBar(canvas);

@@ -42,7 +42,8 @@ void TMemo::setWordWrap(bool wordWrap) {
 std::vector<TMemo::VisualLine> TMemo::layout() const {
     std::vector<VisualLine> rows;
     for (std::size_t i = 0; i < lines_.size(); ++i) {
-        std::vector<std::string> parts = wordWrap_ ? wrapText(font(), lines_[i], width()) : std::vector{lines_[i]};
+        std::vector<std::string> parts =
+            wordWrap_ ? wrapText(typesetter(), font(), lines_[i], width()) : std::vector{lines_[i]};
         std::size_t start = 0;
         for (const std::string& part : parts) {
             start = lines_[i].find(part, start);
@@ -55,19 +56,19 @@ std::vector<TMemo::VisualLine> TMemo::layout() const {
 
 void TMemo::paint(Canvas& canvas) {
     if (color() != clNone) canvas.fillRect(clientRect(), colorToRgb(color()));
-    int lineHeight = font().lineHeight();
+    int rowHeight = lineHeight();
     std::vector<VisualLine> rows = layout();
     Rgb ink = colorToRgb(font().color);
     for (std::size_t r = 0; r < rows.size(); ++r) {
         const VisualLine& row = rows[r];
-        int x = alignedX(alignment_, font().measure(row.text).width, width());
-        int y = static_cast<int>(r) * lineHeight;
-        font().draw(canvas, row.text, x, y, ink);
+        int x = alignedX(alignment_, textSize(row.text).width, width());
+        int y = static_cast<int>(r) * rowHeight;
+        drawText(canvas, row.text, x, y, ink);
         bool caretHere = focused() && row.line == caret_.line && caret_.column >= row.start &&
                          caret_.column <= row.start + row.text.size() &&
                          (r + 1 == rows.size() || rows[r + 1].line != row.line || caret_.column < rows[r + 1].start);
         if (caretHere)
-            canvas.vLine(x + font().measure(row.text.substr(0, caret_.column - row.start)).width, y, lineHeight, ink);
+            canvas.vLine(x + textSize(row.text.substr(0, caret_.column - row.start)).width, y, rowHeight, ink);
     }
 }
 

@@ -39,6 +39,6 @@ void TPanel::paint(Canvas& canvas) {
     int inset = bevelWidth(outer_) + borderWidth_;
     drawBevel(canvas, {r.x + inset, r.y + inset, r.width - 2 * inset, r.height - 2 * inset}, inner_, face);
     if (caption().empty()) return;
-    Size text = font().measure(caption());
-    font().draw(canvas, caption(), (width() - text.width) / 2, (height() - text.height) / 2, colorToRgb(font().color));
+    Size text = textSize(caption());
+    drawText(canvas, caption(), (width() - text.width) / 2, (height() - text.height) / 2, colorToRgb(font().color));
 }

@@ -6,6 +6,8 @@
 
 #include "frame/Canvas.h"
 #include "frame/Input.h"
+#include "frame/PictureReader.h"
+#include "frame/Typesetter.h"
 
 // A top-level window of the window system; the frame paints its pixels.
 class PlatformWindow {
@@ -24,9 +26,9 @@ public:
 
 enum class WindowKind { Screen, Tooltip };
 
-// The narrow interface the frame runs on: a clock, windows, input and the
-// start-up error box. One implementation drives real windows, another runs
-// headless on a virtual clock.
+// The narrow interface the frame runs on: a clock, windows, input, text,
+// pictures and the start-up error box. One implementation drives real
+// windows, another runs headless on a virtual clock.
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -36,6 +38,8 @@ public:
     virtual std::uint32_t utcMillisecondOfDay() = 0;
     virtual Size screenSize() = 0;
     virtual std::unique_ptr<PlatformWindow> createWindow(Size size, WindowKind kind) = 0;
+    virtual Typesetter& typesetter() = 0;
+    virtual PictureReader& pictures() = 0;
     // Takes the next input event, waiting up to timeoutMs (negative: no limit,
     // 0: do not wait). False when none came.
     virtual bool nextEvent(InputEvent& event, int timeoutMs) = 0;

@@ -2,7 +2,8 @@
 
 namespace {
 
-void wrapParagraph(const TFont& font, const std::string& paragraph, int width, std::vector<std::string>& lines) {
+void wrapParagraph(Typesetter& typesetter, const TFont& font, const std::string& paragraph, int width,
+                   std::vector<std::string>& lines) {
     std::string line;
     std::size_t pos = 0;
     while (pos <= paragraph.size()) {
@@ -10,7 +11,7 @@ void wrapParagraph(const TFont& font, const std::string& paragraph, int width, s
         if (space == std::string::npos) space = paragraph.size();
         std::string word = paragraph.substr(pos, space - pos);
         std::string candidate = line.empty() ? word : line + " " + word;
-        if (!line.empty() && font.measure(candidate).width > width) {
+        if (!line.empty() && typesetter.measure(font, candidate).width > width) {
             lines.push_back(line);
             line = word;
         } else {
@@ -34,9 +35,9 @@ std::vector<std::string> splitLines(const std::string& text) {
     }
 }
 
-std::vector<std::string> wrapText(const TFont& font, const std::string& text, int width) {
+std::vector<std::string> wrapText(Typesetter& typesetter, const TFont& font, const std::string& text, int width) {
     std::vector<std::string> lines;
-    for (const std::string& paragraph : splitLines(text)) wrapParagraph(font, paragraph, width, lines);
+    for (const std::string& paragraph : splitLines(text)) wrapParagraph(typesetter, font, paragraph, width, lines);
     return lines;
 }
 

@@ -2,11 +2,11 @@
 #include <string>
 #include <vector>
 
-#include "frame/Font.h"
+#include "frame/Typesetter.h"
 
 // Breaks text into lines no wider than `width` at spaces; a word wider than
 // the width stands on a line of its own. Line breaks in the text are kept.
-std::vector<std::string> wrapText(const TFont& font, const std::string& text, int width);
+std::vector<std::string> wrapText(Typesetter& typesetter, const TFont& font, const std::string& text, int width);
 // Splits at line breaks only.
 std::vector<std::string> splitLines(const std::string& text);
 

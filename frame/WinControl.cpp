@@ -6,6 +6,8 @@
 
 TWinControl::TWinControl(std::string name) : TControl(std::move(name)) {}
 
+TWinControl::TWinControl(std::string name, Typesetter& typesetter) : TControl(std::move(name), typesetter) {}
+
 TWinControl::~TWinControl() { destroyChildren(); }
 
 void TWinControl::destroyChildren() {
@@ -127,6 +129,7 @@ bool TWinControl::enabledUpToScreen() const {
 
 void TWinControl::addChild(std::unique_ptr<TControl> child) {
     child->parent_ = this;
+    child->typesetter_ = typesetter_;
     if (auto* windowed = dynamic_cast<TWinControl*>(child.get())) windows_.push_back(windowed);
     else graphics_.push_back(child.get());
     children_.push_back(std::move(child));

@@ -10,6 +10,7 @@
 class TWinControl : public TControl, public ContentHost {
 public:
     explicit TWinControl(std::string name);
+    TWinControl(std::string name, Typesetter& typesetter);
     ~TWinControl() override;
 
     // Takes `child` as the last of its kind; it lives as long as this control.

@@ -5,11 +5,11 @@
 #include <ostream>
 #include <sstream>
 
-#include "frame/ImageFile.h"
 #include "frame/ListBox.h"
 #include "frame/Memo.h"
 #include "frame/Random.h"
 #include "frame/Timer.h"
+#include "frame/sdl/Screenshot.h"
 #include "media/HeadlessMediaService.h"
 #include "screens/Program.h"
 #include "screens/Unit2.h"
@@ -78,7 +78,7 @@ int Simulator::run(std::istream& script) {
         Words words = split(line);
         if (words.empty() || words[0][0] == '#') continue;
         if (words[0] == "seed" && first && words.size() == 2 && number(words[1])) {
-            platform_ = HeadlessPlatform(static_cast<std::uint32_t>(*number(words[1])));
+            platform_.setUtcMillisecondOfDay(static_cast<std::uint32_t>(*number(words[1])));
             first = false;
             continue;
         }

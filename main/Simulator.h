@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "frame/HeadlessPlatform.h"
+#include "frame/headless/HeadlessPlatform.h"
+#include "frame/sdl/BmpFile.h"
+#include "frame/sdl/SdlTypesetter.h"
 #include "media/MediaPlayer.h"
 #include "screens/Program.h"
 
@@ -45,8 +47,11 @@ private:
     std::string executablePath_;
     std::ostream& out_;
     std::ostream& err_;
-    // The platform outlives the program that runs on it.
-    HeadlessPlatform platform_;
+    // The platform outlives the program that runs on it, and its text and
+    // pictures outlive the platform.
+    SdlTypesetter typesetter_;
+    BmpReader pictures_;
+    HeadlessPlatform platform_{typesetter_, pictures_};
     std::unique_ptr<Program> program_;
     std::map<std::string, std::function<std::string()>> values_;
     bool failed_ = false;

@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "frame/SdlPlatform.h"
+#include "frame/sdl/SdlPlatform.h"
 #include "media/SdlMediaService.h"
 #include "screens/Program.h"
 

@@ -20,7 +20,7 @@ T& LayoutBuilder::place(T*& field, const char* name, TWinControl* parent, Rect b
 
 std::shared_ptr<const Bitmap> LayoutBuilder::picture(const std::string& file) {
     auto& slot = pictures_[file];
-    if (!slot) slot = std::make_shared<const Bitmap>(loadBitmap("data/" + file));
+    if (!slot) slot = std::make_shared<const Bitmap>(form_.application().platform().pictures().read("data/" + file));
     return slot;
 }
 

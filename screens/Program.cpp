@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "frame/Font.h"
 #include "screens/Unit1.h"
 #include "screens/Unit2.h"
 
@@ -15,7 +14,7 @@ Program::~Program() { application_.destroyForms(); }
 
 bool Program::start(std::ostream& errors) {
     try {
-        loadFontAliases("data/fonts.conf");
+        application_.platform().typesetter().addFaceAliases("data/fonts.conf");
         application_.createForm(Form1, *media_);
         application_.createForm(Form2, *media_);
         return true;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "bench/CountingPlatform.h"
-#include "frame/HeadlessPlatform.h"
+#include "frame/headless/HeadlessPlatform.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "bench/LoadForm.h"
 #include "bench/Measurement.h"
 #include "frame/Application.h"
-#include "frame/HeadlessPlatform.h"
+#include "frame/headless/HeadlessPlatform.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "frame/ListBox.h"
 #include "frame/Panel.h"
 #include "frame/TextLayout.h"
+#include "frame/headless/BoxTypesetter.h"
 
 namespace {
 
@@ -59,11 +60,14 @@ TEST_F(ListBoxTest, TheWheelScrollsAndClicksSelectTheLineUnderThePointer) {
 }
 
 TEST(TextLayout, WrapsAtSpacesAndKeepsLongWordsWhole) {
+    BoxTypesetter boxes;
     TFont font;
-    int wide = font.measure("alpha beta").width;
-    EXPECT_EQ(wrapText(font, "alpha beta gamma", wide), (std::vector<std::string>{"alpha beta", "gamma"}));
-    EXPECT_EQ(wrapText(font, "extraordinarily", 5), (std::vector<std::string>{"extraordinarily"}));
-    EXPECT_EQ(wrapText(font, "a\nb", 500), (std::vector<std::string>{"a", "b"}));
+    int wide = boxes.measure(font, "alpha beta").width;
+    EXPECT_EQ(wrapText(boxes, font, "alpha beta gamma", wide), (std::vector<std::string>{"alpha beta", "gamma"}));
+    EXPECT_EQ(wrapText(boxes, font, "extraordinarily", 5), (std::vector<std::string>{"extraordinarily"}));
+    EXPECT_EQ(wrapText(boxes, font, "a\nb", 500), (std::vector<std::string>{"a", "b"}));
+    // The headless boxes count characters, not the bytes of their UTF-8.
+    EXPECT_EQ(boxes.measure(font, "Životy:").width, 7 * BoxTypesetter::advance(font));
     EXPECT_EQ(alignedX(TAlignment::taCenter, 10, 31), 10);
     EXPECT_EQ(alignedX(TAlignment::taRightJustify, 10, 31), 21);
 }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "frame/Application.h"
-#include "frame/HeadlessPlatform.h"
+#include "frame/headless/HeadlessPlatform.h"
 
 // An empty black screen on the headless back end, shown, with a virtual clock.
 class TestForm : public TForm {

@@ -105,7 +105,7 @@ TEST_F(PaintTest, AutoSizedLabelsFitTheirTextAndKeepTheAnchoredEdge) {
     left.setBounds({10, 10, 5, 5});
     left.setCaption("Životy:");
     left.loaded();
-    Size text = left.font().measure("Životy:");
+    Size text = left.textSize("Životy:");
     EXPECT_EQ(left.bounds(), (Rect{10, 10, text.width, text.height}));
     left.setCaption("Životy:");  // unchanged: no resize, no repaint
     TLabel& right = form->make<TLabel>(form, "Right");
@@ -114,7 +114,7 @@ TEST_F(PaintTest, AutoSizedLabelsFitTheirTextAndKeepTheAnchoredEdge) {
     right.loaded();
     right.setCaption("1");
     EXPECT_EQ(right.bounds().right(), 180);
-    EXPECT_EQ(right.width(), right.font().measure("1").width);
+    EXPECT_EQ(right.width(), right.textSize("1").width);
 }
 
 TEST_F(PaintTest, AnOpaqueLabelFillsWithItsParentsColour) {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "frame/HeadlessPlatform.h"
 #include "frame/Random.h"
+#include "frame/headless/HeadlessPlatform.h"
 
 namespace {
 

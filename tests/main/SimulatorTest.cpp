@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "frame/Bitmap.h"
+#include "frame/sdl/BmpFile.h"
 #include "main/Simulator.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <functional>
 
 #include "MediaFiles.h"
-#include "frame/HeadlessPlatform.h"
 #include "frame/Panel.h"
 #include "frame/Scheduler.h"
+#include "frame/headless/HeadlessPlatform.h"
 #include "media/HeadlessMediaService.h"
 #include "media/MediaPlayer.h"
 

@@ -6,8 +6,8 @@
 #include <thread>
 
 #include "MediaFiles.h"
-#include "frame/HeadlessPlatform.h"
 #include "frame/Scheduler.h"
+#include "frame/headless/HeadlessPlatform.h"
 #include "media/SdlMediaService.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <set>
 
-#include "frame/Bitmap.h"
+#include "frame/sdl/BmpFile.h"
 
 namespace {
 

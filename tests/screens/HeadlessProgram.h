@@ -1,7 +1,9 @@
 #pragma once
 #include <iostream>
 
-#include "frame/HeadlessPlatform.h"
+#include "frame/headless/HeadlessPlatform.h"
+#include "frame/sdl/BmpFile.h"
+#include "frame/sdl/SdlTypesetter.h"
 #include "media/HeadlessMediaService.h"
 #include "screens/Program.h"
 #include "screens/Unit1.h"
@@ -33,7 +35,9 @@ struct HeadlessProgram {
         send(event, *application.activeForm());
     }
 
-    HeadlessPlatform platform;
+    SdlTypesetter typesetter;
+    BmpReader pictures;
+    HeadlessPlatform platform{typesetter, pictures};
     Program program{platform, "orbitrove",
                     [](Scheduler& loop) { return std::make_unique<HeadlessMediaService>(loop); }};
     TApplication& application = program.application();

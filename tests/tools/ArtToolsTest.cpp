@@ -8,7 +8,7 @@
 #include "art/Flatten.h"
 #include "art/Quantizer.h"
 #include "art/Raster.h"
-#include "frame/Bitmap.h"
+#include "frame/sdl/BmpFile.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "art/Catalogue.h"
-#include "frame/Bitmap.h"
+#include "frame/sdl/BmpFile.h"
 
 namespace {
 

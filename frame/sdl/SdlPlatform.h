@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "frame/Platform.h"
+#include "frame/sdl/BmpFile.h"
+#include "frame/sdl/SdlTypesetter.h"
 
 class SdlWindow;
 union SDL_Event;
@@ -25,6 +27,8 @@ public:
     std::uint32_t utcMillisecondOfDay() override;
     Size screenSize() override;
     std::unique_ptr<PlatformWindow> createWindow(Size size, WindowKind kind) override;
+    Typesetter& typesetter() override { return typesetter_; }
+    PictureReader& pictures() override { return pictures_; }
     bool nextEvent(InputEvent& event, int timeoutMs) override;
     void showFatalError(const std::string& title, const std::string& text) override;
     void openDocument(const std::string& address) override;
@@ -36,4 +40,6 @@ private:
     std::chrono::steady_clock::time_point start_;
     std::uint64_t lastPump_ = ~std::uint64_t{0};
     std::vector<SdlWindow*> windows_;
+    SdlTypesetter typesetter_;
+    BmpReader pictures_;
 };

@@ -1,4 +1,4 @@
-#include "frame/SdlX11Errors.h"
+#include "frame/sdl/SdlX11Errors.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xproto.h>

@@ -1,4 +1,4 @@
-#include "frame/SdlWindow.h"
+#include "frame/sdl/SdlWindow.h"
 
 #include <stdexcept>
 #include <string>

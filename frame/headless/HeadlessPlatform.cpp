@@ -1,4 +1,4 @@
-#include "frame/HeadlessPlatform.h"
+#include "frame/headless/HeadlessPlatform.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 
 #include "frame/Application.h"
 #include "frame/Button.h"
-#include "frame/SdlPlatform.h"
+#include "frame/sdl/SdlPlatform.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // BMP reading through SDL, which handles every depth the game's art uses.
 #include <SDL.h>
 
-#include "frame/Bitmap.h"
 #include "frame/Exception.h"
+#include "frame/sdl/BmpFile.h"
 
 Bitmap loadBitmap(const std::string& path) {
     SDL_RWops* stream = SDL_RWFromFile(path.c_str(), "rb");

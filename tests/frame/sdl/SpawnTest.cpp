@@ -6,7 +6,7 @@
 #include <fstream>
 #include <thread>
 
-#include "frame/Spawn.h"
+#include "frame/sdl/Spawn.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "frame/Spawn.h"
+#include "frame/sdl/Spawn.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

@@ -1,7 +1,7 @@
-#include "frame/SdlPlatform.h"
-#include "frame/SdlWindow.h"
-#include "frame/SdlX11Errors.h"
-#include "frame/Spawn.h"
+#include "frame/sdl/SdlPlatform.h"
+#include "frame/sdl/SdlWindow.h"
+#include "frame/sdl/SdlX11Errors.h"
+#include "frame/sdl/Spawn.h"
 
 #include <SDL.h>
 

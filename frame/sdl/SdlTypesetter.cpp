@@ -1,16 +1,12 @@
-// Text through SDL2_ttf, faces found by fontconfig. Used by both back ends:
-// the headless one needs the same glyphs as the real windows.
+#include "frame/sdl/SdlTypesetter.h"
+
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
 #include <filesystem>
-#include <map>
-#include <memory>
-#include <tuple>
 
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
-#include "frame/Font.h"
 
 namespace {
 
@@ -42,42 +38,6 @@ FaceFile findFace(const std::string& family, bool bold) {
     return face;
 }
 
-struct TtfCloser {
-    void operator()(TTF_Font* font) const { TTF_CloseFont(font); }
-};
-
-// Open fonts by (face, height, bold), kept for the life of the process.
-class FontCache {
-public:
-    static FontCache& instance() {
-        static FontCache cache;
-        return cache;
-    }
-
-    TTF_Font* get(const TFont& font) {
-        auto key = std::make_tuple(font.name, font.height, font.bold);
-        auto it = fonts_.find(key);
-        if (it != fonts_.end()) return it->second.get();
-        return fonts_.emplace(key, open(font)).first->second.get();
-    }
-
-private:
-    FontCache() {
-        if (!TTF_WasInit() && TTF_Init() != 0) throw Exception("EFontError", TTF_GetError());
-    }
-
-    static std::unique_ptr<TTF_Font, TtfCloser> open(const TFont& font) {
-        FaceFile face = findFace(font.name, font.bold);
-        TTF_Font* ttf = face.path.empty() ? nullptr : TTF_OpenFontIndex(face.path.c_str(), font.height, face.index);
-        if (!ttf) throw Exception("EFontError", "Cannot open font \"" + font.name + "\"");
-        TTF_SetFontHinting(ttf, TTF_HINTING_LIGHT);
-        if (face.needsSyntheticBold) TTF_SetFontStyle(ttf, TTF_STYLE_BOLD);
-        return std::unique_ptr<TTF_Font, TtfCloser>(ttf);
-    }
-
-    std::map<std::tuple<std::string, int, bool>, std::unique_ptr<TTF_Font, TtfCloser>> fonts_;
-};
-
 void blendGlyphs(Canvas& canvas, SDL_Surface* text, int x, int y, Rgb color) {
     for (int row = 0; row < text->h; ++row) {
         auto* src = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(text->pixels) + row * text->pitch);
@@ -87,19 +47,41 @@ void blendGlyphs(Canvas& canvas, SDL_Surface* text, int x, int y, Rgb color) {
 
 }  // namespace
 
-Size TFont::measure(const std::string& text) const {
+void SdlTypesetter::Closer::operator()(TTF_Font* font) const { TTF_CloseFont(font); }
+
+SdlTypesetter::SdlTypesetter() {
+    if (TTF_Init() != 0) throw Exception("EFontError", TTF_GetError());
+}
+
+SdlTypesetter::~SdlTypesetter() {
+    fonts_.clear();
+    TTF_Quit();
+}
+
+TTF_Font* SdlTypesetter::open(const TFont& font) {
+    auto key = std::make_tuple(font.name, font.height, font.bold);
+    if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.get();
+    FaceFile face = findFace(font.name, font.bold);
+    TTF_Font* ttf = face.path.empty() ? nullptr : TTF_OpenFontIndex(face.path.c_str(), font.height, face.index);
+    if (!ttf) throw Exception("EFontError", "Cannot open font \"" + font.name + "\"");
+    TTF_SetFontHinting(ttf, TTF_HINTING_LIGHT);
+    if (face.needsSyntheticBold) TTF_SetFontStyle(ttf, TTF_STYLE_BOLD);
+    fonts_.emplace(key, ttf);
+    return ttf;
+}
+
+Size SdlTypesetter::measure(const TFont& font, const std::string& text) {
     int w = 0, h = 0;
-    TTF_Font* ttf = FontCache::instance().get(*this);
+    TTF_Font* ttf = open(font);
     if (!text.empty()) TTF_SizeUTF8(ttf, text.c_str(), &w, &h);
     return {w, TTF_FontHeight(ttf)};
 }
 
-int TFont::lineHeight() const { return TTF_FontHeight(FontCache::instance().get(*this)); }
+int SdlTypesetter::lineHeight(const TFont& font) { return TTF_FontHeight(open(font)); }
 
-void TFont::draw(Canvas& canvas, const std::string& text, int x, int y, Rgb color) const {
+void SdlTypesetter::draw(Canvas& canvas, const TFont& font, const std::string& text, int x, int y, Rgb color) {
     if (text.empty()) return;
-    SDL_Surface* rendered =
-        TTF_RenderUTF8_Blended(FontCache::instance().get(*this), text.c_str(), {255, 255, 255, 255});
+    SDL_Surface* rendered = TTF_RenderUTF8_Blended(open(font), text.c_str(), {255, 255, 255, 255});
     if (!rendered) return;
     SDL_Surface* argb = SDL_ConvertSurfaceFormat(rendered, SDL_PIXELFORMAT_ARGB8888, 0);
     SDL_FreeSurface(rendered);
@@ -108,7 +90,7 @@ void TFont::draw(Canvas& canvas, const std::string& text, int x, int y, Rgb colo
     SDL_FreeSurface(argb);
 }
 
-void loadFontAliases(const std::string& path) {
+void SdlTypesetter::addFaceAliases(const std::string& path) {
     FcInit();
     // Fontconfig reads a relative name against its own folder, not ours.
     std::string absolute = std::filesystem::absolute(path).string();
