@@ -1,102 +1,159 @@
+#include <array>
+#include <set>
+#include <stdexcept>
+
 #include "ScreenFixture.h"
+#include "game/LaneTables.h"
 
 namespace {
 
-struct Expected {
+// The controls of the game screen in creation order: the later ones are drawn over the earlier.
+const char* const kCreationOrder[] = {
+    "Image1",  "enemy",   "bedna1",  "bedna2",      "bedna3",      "bedna4",   "bedna5",      "bedna6",       "bedna7",
+    "bedna8",  "Image2",  "shape1",  "Shape2",      "Shape3",      "Shape4",   "Panel1",      "Image3",       "Image4",
+    "Image5",  "Panel4",  "Label4",  "zivoty",      "Panel5",      "Label3",   "score",       "Panel6",       "Label1",
+    "BitBtn1", "Panel2",  "Label2",  "Label41",     "Label42",     "Panel3",   "Label5",      "Label7",       "Label8",
+    "Label10", "Panel7",  "Label6",  "Label9",      "Label11",     "Label12",  "Memo1",       "MediaPlayer1", "Panel8",
+    "Memo2",   "Panel9",  "Panel10", "ProgramIcon", "ProductName", "Version",  "AuthorLine",  "Comments",     "Label14",
+    "Label15", "Label16", "Label17", "Image6",      "OKButton",    "ListBox1", "MediaPlayer2"};
+
+struct Row {
     const char* name;
-    const char* parent;  // "" for the screen itself
+    const char* parent;
     Rect bounds;
-    bool visible = true;
-    bool autoSized = false;  // the text decides the size: only the corner is fixed
 };
 
-// The game screen in creation order.
-const Expected kControls[] = {
-    {"Image1", "", {-56, -16, 640, 480}},
-    {"enemy", "", {1, 1, 45, 33}},
-    {"bedna1", "", {552, 35, 49, 33}},
-    {"bedna2", "", {552, 67, 49, 33}},
-    {"bedna3", "", {552, 100, 49, 33}},
-    {"bedna4", "", {551, 163, 49, 33}},
-    {"bedna5", "", {551, 195, 49, 33}},
-    {"bedna6", "", {551, 293, 49, 33}},
-    {"bedna7", "", {551, 323, 49, 33}},
-    {"bedna8", "", {551, 356, 49, 33}},
-    {"Image2", "", {424, 0, 211, 421}},
-    {"shape1", "", {488, 11, 15, 2}},
-    {"Shape2", "", {504, 146, 15, 2}},
-    {"Shape3", "", {425, 247, 15, 2}},
-    {"Shape4", "", {435, 409, 15, 2}},
-    {"Panel1", "", {0, 421, 632, 25}},
-    {"Image3", "Panel1", {5, 4, 19, 18}},
-    {"Image4", "Panel1", {29, 4, 19, 18}},
-    {"Image5", "Panel1", {68, 3, 338, 89}},
-    {"Panel4", "Panel1", {411, 2, 74, 21}},
-    {"Label4", "Panel4", {2, 4, 40, 13}, true, true},
-    {"zivoty", "Panel4", {44, 4, 26, 13}},
-    {"Panel5", "Panel1", {52, 2, 101, 21}},
-    {"Label3", "Panel5", {2, 4, 38, 13}, true, true},
-    {"score", "Panel5", {40, 4, 57, 13}},
-    {"Panel6", "Panel1", {154, 2, 70, 21}},
-    {"Label1", "Panel6", {2, 4, 36, 13}, true, true},
-    {"BitBtn1", "Panel1", {570, 2, 60, 22}},
-    {"Panel2", "Panel1", {486, 2, 83, 21}},
-    {"Label2", "Panel2", {2, 4, 45, 13}, true, true},
-    {"Label41", "Panel2", {45, 4, 15, 13}},
-    {"Label42", "Panel2", {60, 4, 22, 13}},
-    {"Panel3", "", {184, 160, 241, 89}},
-    {"Label5", "Panel3", {2, 3, 237, 84}, true, true},
-    {"Label7", "Panel3", {8, 72, 19, 13}, false, true},
-    {"Label8", "Panel3", {184, 72, 51, 13}, false, true},
-    {"Label10", "Panel3", {88, 70, 57, 13}},
-    {"Panel7", "", {88, 56, 433, 249}, false},
-    {"Label6", "Panel7", {8, 224, 19, 13}, true, true},
-    {"Label9", "Panel7", {368, 224, 53, 13}, true, true},
-    {"Label11", "Panel7", {38, 192, 92, 14}, true, true},
-    {"Label12", "Panel7", {144, 184, 201, 29}},
-    {"Memo1", "Panel7", {40, 16, 353, 161}},
-    {"MediaPlayer1", "", {152, 24, 29, 30}, false},
-    {"Panel8", "", {172, 96, 265, 57}, false},
-    {"Memo2", "Panel8", {3, 8, 260, 41}},
-    {"Panel9", "", {128, 32, 369, 369}, false},
-    {"Panel10", "Panel9", {20, 8, 329, 161}},
-    {"ProgramIcon", "Panel10", {16, 8, 45, 33}},
-    {"ProductName", "Panel10", {96, 8, 122, 13}, true, true},
-    {"Version", "Panel10", {96, 24, 116, 13}, true, true},
-    {"AuthorLine", "Panel10", {16, 40, 94, 13}, true, true},
-    {"Comments", "Panel10", {8, 104, 312, 39}},
-    {"Label14", "Panel10", {160, 40, 75, 13}, true, true},
-    {"Label15", "Panel10", {16, 64, 126, 13}, true, true},
-    {"Label16", "Panel10", {40, 80, 75, 13}, true, true},
-    {"Label17", "Panel10", {112, 40, 44, 13}, true, true},
-    {"Image6", "Panel10", {152, 53, 100, 48}},
-    {"OKButton", "Panel9", {151, 337, 75, 25}},
-    {"ListBox1", "Panel9", {20, 180, 330, 153}},
-    {"MediaPlayer2", "", {32, 56, 29, 30}, false},
+// Rows that play and the rules depend on, with their exact places.
+// clang-format off
+const Row kRowsThatMatter[] = {
+    {"enemy",        "Form2",  {1, 1, 45, 33}},
+    {"bedna1",       "Form2",  {552, 35, 49, 33}},
+    {"bedna2",       "Form2",  {552, 67, 49, 33}},
+    {"bedna3",       "Form2",  {552, 100, 49, 33}},
+    {"bedna4",       "Form2",  {551, 163, 49, 33}},
+    {"bedna5",       "Form2",  {551, 195, 49, 33}},
+    {"bedna6",       "Form2",  {551, 293, 49, 33}},
+    {"bedna7",       "Form2",  {551, 323, 49, 33}},
+    {"bedna8",       "Form2",  {551, 356, 49, 33}},
+    {"Image2",       "Form2",  {424, 0, 211, 421}},
+    {"shape1",       "Form2",  {488, 11, 15, 2}},
+    {"Shape2",       "Form2",  {504, 146, 15, 2}},
+    {"Shape3",       "Form2",  {425, 247, 15, 2}},
+    {"Shape4",       "Form2",  {435, 409, 15, 2}},
+    {"Panel1",       "Form2",  {0, 421, 632, 25}},
+    {"zivoty",       "Panel4", {44, 4, 26, 13}},
+    {"score",        "Panel5", {40, 4, 57, 13}},
+    {"Label41",      "Panel2", {45, 4, 15, 13}},
+    {"Label42",      "Panel2", {60, 4, 22, 13}},
+    {"Panel3",       "Form2",  {184, 160, 241, 89}},
+    {"Label10",      "Panel3", {88, 70, 57, 13}},
+    {"Panel7",       "Form2",  {88, 56, 433, 249}},
+    {"Label12",      "Panel7", {144, 184, 201, 29}},
+    {"Panel8",       "Form2",  {172, 96, 265, 57}},
+    {"Panel9",       "Form2",  {128, 32, 369, 369}},
+    {"OKButton",     "Panel9", {151, 337, 75, 25}},
+    {"MediaPlayer1", "Form2",  {152, 24, 29, 30}},
+    {"MediaPlayer2", "Form2",  {32, 56, 29, 30}},
 };
+// clang-format on
 
-class LayoutTest : public ScreenFixture {};
-
-TEST_F(LayoutTest, EveryControlInCreationOrderWithItsParentAndBounds) {
-    std::vector<std::string> order;
+std::vector<TControl*> controlsInCreationOrder() {
+    std::vector<TControl*> controls;
     for (auto& c : Form2->components())
-        if (dynamic_cast<TControl*>(c)) order.push_back(c->name());
-    ASSERT_EQ(order.size(), std::size(kControls));
-    for (std::size_t i = 0; i < order.size(); ++i) {
-        const Expected& e = kControls[i];
-        SCOPED_TRACE(e.name);
-        EXPECT_EQ(order[i], e.name);
-        auto* control = dynamic_cast<TControl*>(Form2->component(e.name));
-        ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->parent()->name(), *e.parent ? e.parent : "Form2");
-        EXPECT_EQ(control->visible(), e.visible);
-        if (e.autoSized) {
-            EXPECT_EQ(control->left(), e.bounds.x);
-            EXPECT_NEAR(control->width(), e.bounds.width, 25);
-        } else {
-            EXPECT_EQ(control->bounds(), e.bounds);
-        }
+        if (auto* control = dynamic_cast<TControl*>(c)) controls.push_back(control);
+    return controls;
+}
+
+TControl& control(const char* name) {
+    auto* found = dynamic_cast<TControl*>(Form2->component(name));
+    if (!found) throw std::runtime_error(std::string("no control ") + name);
+    return *found;
+}
+
+bool inside(const Rect& inner, const Rect& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y && inner.right() <= outer.right() &&
+           inner.bottom() <= outer.bottom();
+}
+
+// Where the crates and beams fly: the client area above the status bar.
+Rect playField() { return {0, 0, Form2->clientRect().width, Form2->Panel1->top()}; }
+
+std::array<TImage*, 8> crates() {
+    return {Form2->bedna1, Form2->bedna2, Form2->bedna3, Form2->bedna4,
+            Form2->bedna5, Form2->bedna6, Form2->bedna7, Form2->bedna8};
+}
+
+class LayoutTest : public ScreenFixture {
+protected:
+    int pixelsShownInTheBay(const TImage& crate);
+};
+
+TEST_F(LayoutTest, ControlsAreCreatedInTheirOrder) {
+    std::vector<std::string> names;
+    for (TControl* c : controlsInCreationOrder()) names.push_back(c->name());
+    EXPECT_EQ(names, std::vector<std::string>(std::begin(kCreationOrder), std::end(kCreationOrder)));
+}
+
+TEST_F(LayoutTest, TheRowsThatPlayDependsOnHaveTheirParentsAndBounds) {
+    for (const Row& row : kRowsThatMatter) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(control(row.name).parent()->name(), row.parent);
+        EXPECT_EQ(control(row.name).bounds(), row.bounds);
     }
+}
+
+// The background, the station and the title lettering are larger than
+// what shows of them; everything else lies inside its parent.
+TEST_F(LayoutTest, EveryOtherControlLiesInsideItsParent) {
+    const std::set<std::string> overhanging = {"Image1", "Image2", "Image5"};
+    for (TControl* c : controlsInCreationOrder())
+        if (!overhanging.contains(c->name()))
+            EXPECT_TRUE(inside(c->bounds(), c->parent()->clientRect())) << c->name() << " in " << c->parent()->name();
+}
+
+TEST_F(LayoutTest, TheStatusBarSpansTheBottomOfTheClientArea) {
+    const Rect client = Form2->clientRect();
+    EXPECT_EQ(Form2->Panel1->left(), 0);
+    EXPECT_EQ(Form2->Panel1->width(), client.width);
+    EXPECT_EQ(Form2->Panel1->bounds().bottom(), client.bottom());
+}
+
+// No overlay hides the quit and pause icons.
+TEST_F(LayoutTest, TheOverlayPanelsLieAboveTheStatusBar) {
+    for (TPanel* panel : {Form2->Panel3, Form2->Panel7, Form2->Panel8, Form2->Panel9})
+        EXPECT_TRUE(inside(panel->bounds(), playField())) << panel->name();
+}
+
+// On its catch row the ship's 33 rows cover the crate's picture, and the
+// lanes' pictures lie one under another without touching.
+TEST_F(LayoutTest, EachCrateStartsInTheFieldOnItsLanesRow) {
+    const std::array<TImage*, 8> all = crates();
+    const int pictureHeight = Form2->bedna1->picture()->height;
+    for (std::size_t lane = 0; lane < all.size(); ++lane) {
+        const TImage& crate = *all[lane];
+        SCOPED_TRACE(crate.name());
+        EXPECT_TRUE(inside(crate.bounds(), playField()));
+        EXPECT_TRUE(crate.left() == lanes::kCrateLaunchLeft || crate.left() == lanes::kCrateReturnLeft);
+        EXPECT_GE(crate.top(), lanes::kCatchRows[lane]);
+        EXPECT_LE(crate.top() + pictureHeight, lanes::kCatchRows[lane] + Form2->enemy->height());
+        if (lane > 0) EXPECT_GE(crate.top(), all[lane - 1]->top() + pictureHeight);
+    }
+}
+
+TEST_F(LayoutTest, EachBeamStartsAtItsLanesGunOnItsHitRow) {
+    const std::array<TShape*, 4> beams = {Form2->shape1, Form2->Shape2, Form2->Shape3, Form2->Shape4};
+    for (std::size_t lane = 0; lane < beams.size(); ++lane) {
+        const TShape& beam = *beams[lane];
+        SCOPED_TRACE(beam.name());
+        EXPECT_EQ(beam.left(), lanes::kLaserLanes[lane].start);
+        EXPECT_GE(beam.top(), lanes::kLaserLanes[lane].hitRow);
+        EXPECT_LE(beam.bounds().bottom(), lanes::kLaserLanes[lane].hitRow + Form2->enemy->height());
+    }
+}
+
+TEST_F(LayoutTest, TheAboutBoxReadsTopToBottom) {
+    EXPECT_LE(Form2->Panel10->bounds().bottom(), Form2->ListBox1->top());
+    EXPECT_LE(Form2->ListBox1->bounds().bottom(), Form2->OKButton->top());
 }
 
 TEST_F(LayoutTest, PicturesButtonsAndTextsCarryTheirFlags) {
@@ -139,6 +196,19 @@ TEST_F(LayoutTest, TheBannerReadsLevelOneAndItsEndLabelsWaitHiddenAndDisabled) {
     EXPECT_TRUE(Form2->Label10->showHint());
 }
 
+// As loaded: the banner waits with its end labels hidden, the other overlays and the players are hidden.
+TEST(LoadedControls, OnlyTheEndLabelsOverlaysAndPlayersAreHiddenOrDisabled) {
+    HeadlessProgram program;
+    ASSERT_TRUE(program.start());
+    const std::set<std::string> hidden = {"Label7", "Label8", "Panel7",      "MediaPlayer1",
+                                          "Panel8", "Panel9", "MediaPlayer2"};
+    const std::set<std::string> disabled = {"Label7", "Label8", "MediaPlayer2"};
+    for (TControl* c : controlsInCreationOrder()) {
+        EXPECT_EQ(c->visible(), !hidden.contains(c->name())) << c->name();
+        EXPECT_EQ(c->enabled(), !disabled.contains(c->name())) << c->name();
+    }
+}
+
 // As loaded, before the screen is first shown (showing starts the level timer).
 TEST(LoadedTimers, InCreationOrderWithTheirIntervals) {
     HeadlessProgram program;
@@ -164,16 +234,15 @@ TEST_F(LayoutTest, BeamsShowAsSpringGreenBarsOverTheStation) {
             for (int dx = 0; dx < 15; ++dx) EXPECT_EQ(pixel(beam->left() + dx, beam->top() + dy), 0x00FF80u);
 }
 
-TEST_F(LayoutTest, ACrateAtItsStartShowsOnlyInItsBay) {
-    // The crate's picture lies behind the station's wall except where the
-    // bay is cut: the wall's colour covers the rest of its box.
-    TImage* crate = Form2->bedna1;
-    const Bitmap* picture = crate->picture();
+// A crate's picture lies behind the station's wall except where its bay is
+// cut: the wall's colour covers the rest of its box.
+int LayoutTest::pixelsShownInTheBay(const TImage& crate) {
+    const Bitmap* picture = crate.picture();
     const Bitmap* station = Form2->Image2->picture();
     int shownInBay = 0;
     for (int y = 0; y < picture->height; ++y) {
         for (int x = 0; x < picture->width; ++x) {
-            int wx = crate->left() + x, wy = crate->top() + y;
+            int wx = crate.left() + x, wy = crate.top() + y;
             Rgb stationPixel = station->at(wx - Form2->Image2->left(), wy - Form2->Image2->top());
             bool bay = stationPixel == station->bottomLeft();
             if (!bay) EXPECT_EQ(pixel(wx, wy), stationPixel) << wx << "," << wy;
@@ -183,7 +252,11 @@ TEST_F(LayoutTest, ACrateAtItsStartShowsOnlyInItsBay) {
             }
         }
     }
-    EXPECT_GT(shownInBay, 20);
+    return shownInBay;
+}
+
+TEST_F(LayoutTest, EachCrateAtItsStartShowsOnlyInItsBay) {
+    for (const TImage* crate : crates()) EXPECT_GT(pixelsShownInTheBay(*crate), 20) << crate->name();
 }
 
 TEST_F(LayoutTest, TheStatusBarReadsLeftToRight) {

@@ -4,13 +4,16 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include <unistd.h>
 
+#include "LetteringMatch.h"
 #include "art/Catalogue.h"
 #include "frame/sdl/BmpFile.h"
 
@@ -22,8 +25,8 @@ int blue(Rgb c) { return static_cast<int>(c & 0xFF); }
 
 Bitmap committed(const std::string& file) { return loadBitmap("data/" + file); }
 
-int fileDepth(const std::string& file) {
-    std::ifstream in("data/" + file, std::ios::binary);
+int fileDepth(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
     char header[30] = {};
     in.read(header, sizeof header);
     return static_cast<unsigned char>(header[28]) | static_cast<unsigned char>(header[29]) << 8;
@@ -55,7 +58,7 @@ TEST(TitleArt, EachPictureIsTrueColourOfItsSizeWithABlackBottomLeft) {
         Bitmap picture = committed(p.file);
         EXPECT_EQ(picture.width, p.width);
         EXPECT_EQ(picture.height, p.height);
-        EXPECT_EQ(fileDepth(p.file), 24);
+        EXPECT_EQ(fileDepth(std::string("data/") + p.file), 24);
         EXPECT_EQ(picture.bottomLeft(), 0x000000u);
     }
 }
@@ -142,6 +145,78 @@ TEST(TitleArt, TheSmallTitleSpansItsStripInBronze) {
     EXPECT_GT(countPixels(title, 0, 0, title.width - 1, title.height - 1, goldBronze), 60);
 }
 
+// Where the generator draws lettering.
+const std::map<std::string, lettering::Tolerance> kLettering = {
+    {"title.bmp", {{{158, 0, 180, 21}}}},  // the corner strip the title fills
+    // The name with its light edge and shadow. The palette is chosen from
+    // every pixel, the name's included, so the rest drifts a shade too.
+    {"publisher.bmp", {{{43, 13, 57, 22}}, lettering::kShadeSlack}},
+    // The name's halves stand on row 67 at 50 pixels, either side of the sign's slot,
+    // with room to the right for a wider face.
+    {"logo.bmp", {{{0, 17, 103, 69}, {171, 17, 130, 69}}}},
+    {"start.bmp", {{{44, 43, 66, 28}}}},  // the word's box on the plate, with the outline
+    {"start_lit.bmp", {{{46, 44, 67, 28}}}},
+    {"title_small.bmp", {{{0, 0, 83, 21}}}},  // nothing but lettering
+};
+
+lettering::Tolerance toleranceFor(const std::string& file) { return kLettering.at(file); }
+
+Bitmap withArea(const Bitmap& picture, const lettering::Area& area, const std::function<Rgb(int, int)>& paint) {
+    Bitmap changed = picture;
+    for (int y = area.top; y < area.top + area.height; ++y)
+        for (int x = area.left; x < area.left + area.width; ++x)
+            changed.pixels[static_cast<std::size_t>(y) * picture.width + x] = paint(x, y);
+    return changed;
+}
+
+Rgb lighter(Rgb c, int by) {
+    Rgb result = 0;
+    for (int shift : {0, 8, 16})
+        result |= static_cast<Rgb>(std::min(255, static_cast<int>(c >> shift & 0xFF) + by)) << shift;
+    return result;
+}
+
+// The lettering moved right by two pixels and every shade of it lighter.
+TEST(LetteringTolerance, ShadesAndSmallShiftsOfTheLetteringPass) {
+    Bitmap title = committed("title.bmp");
+    const lettering::Area text = toleranceFor("title.bmp").text[0];
+    Bitmap shifted = withArea(title, text, [&](int x, int y) {
+        return lighter(title.at(std::max(text.left, x - lettering::kReach), y), lettering::kShadeSlack);
+    });
+    EXPECT_EQ(lettering::mismatch(shifted, title, toleranceFor("title.bmp")), "");
+    // So are a few stray pixels.
+    Bitmap stray =
+        withArea(title, {text.left, text.top, text.width / 40, text.height}, [](int, int) { return 0xFF00FFu; });
+    EXPECT_EQ(lettering::mismatch(stray, title, toleranceFor("title.bmp")), "");
+}
+
+TEST(LetteringTolerance, ASingleShadeOffOutsideTheLetteringFails) {
+    Bitmap title = committed("title.bmp");
+    for (lettering::Area beside : {lettering::Area{157, 0, 1, 1}, lettering::Area{158, 21, 1, 1}}) {
+        Bitmap changed = withArea(title, beside, [&](int x, int y) { return lighter(title.at(x, y), 1); });
+        EXPECT_NE(lettering::mismatch(changed, title, toleranceFor("title.bmp")), "")
+            << beside.left << "," << beside.top;
+    }
+    // The publisher's banner may drift by a shade, not by a colour.
+    Bitmap publisher = committed("publisher.bmp");
+    auto corner = [&](int by) {
+        return withArea(publisher, {0, 0, 2, 2}, [&](int x, int y) { return lighter(publisher.at(x, y), by); });
+    };
+    EXPECT_EQ(lettering::mismatch(corner(lettering::kShadeSlack), publisher, toleranceFor("publisher.bmp")), "");
+    EXPECT_NE(lettering::mismatch(corner(lettering::kShadeSlack + 1), publisher, toleranceFor("publisher.bmp")), "");
+}
+
+TEST(LetteringTolerance, LetteringGoneFromItsPlaceFails) {
+    for (const char* file : {"title.bmp", "logo.bmp", "title_small.bmp"}) {
+        Bitmap picture = committed(file);
+        for (const lettering::Area& text : toleranceFor(file).text) {
+            SCOPED_TRACE(std::string(file) + " at " + std::to_string(text.left));
+            Bitmap erased = withArea(picture, text, [](int, int) { return 0x000000u; });
+            EXPECT_NE(lettering::mismatch(erased, picture, toleranceFor(file)), "");
+        }
+    }
+}
+
 class RegeneratedArt : public testing::Test {
 protected:
     void SetUp() override { art::writeAllPictures(folder); }
@@ -157,12 +232,20 @@ protected:
         std::filesystem::temp_directory_path() / ("orbitrove-artgen-rerun-" + std::to_string(getpid()));
 };
 
-// Another run of the generator must reproduce data/ exactly, the title pictures included.
-TEST_F(RegeneratedArt, EveryPictureMatchesTheCommittedOneByteForByte) {
+// Another run of the generator must reproduce data/, the title pictures
+// included: byte for byte where no lettering is drawn.
+TEST_F(RegeneratedArt, EveryPictureMatchesTheCommittedOne) {
     for (const Picture& p : kTitlePictures) EXPECT_TRUE(std::filesystem::exists(folder / p.file)) << p.file;
+    for (const auto& [file, tolerance] : kLettering) EXPECT_TRUE(std::filesystem::exists(folder / file)) << file;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        SCOPED_TRACE(entry.path().filename().string());
-        EXPECT_EQ(bytes(entry.path()), bytes("data" / entry.path().filename()));
+        const std::string file = entry.path().filename().string();
+        SCOPED_TRACE(file);
+        if (!kLettering.contains(file)) {
+            EXPECT_EQ(bytes(entry.path()), bytes("data/" + file));
+            continue;
+        }
+        EXPECT_EQ(fileDepth(entry.path()), fileDepth("data/" + file));
+        EXPECT_EQ(lettering::mismatch(loadBitmap(entry.path().string()), committed(file), toleranceFor(file)), "");
     }
 }
 
