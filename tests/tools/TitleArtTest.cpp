@@ -157,12 +157,17 @@ protected:
         std::filesystem::temp_directory_path() / ("orbitrove-artgen-rerun-" + std::to_string(getpid()));
 };
 
-// Another run of the generator must reproduce data/ exactly, the title pictures included.
+// Another run of the generator must reproduce data/ exactly, the title pictures and the icons included.
 TEST_F(RegeneratedArt, EveryPictureMatchesTheCommittedOneByteForByte) {
     for (const Picture& p : kTitlePictures) EXPECT_TRUE(std::filesystem::exists(folder / p.file)) << p.file;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        SCOPED_TRACE(entry.path().filename().string());
-        EXPECT_EQ(bytes(entry.path()), bytes("data" / entry.path().filename()));
+    for (const int size : art::kAppIconSizes) {
+        EXPECT_TRUE(std::filesystem::exists(folder / "icons" / ("orbitrove-" + std::to_string(size) + ".png")));
+    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        const auto file = std::filesystem::relative(entry.path(), folder);
+        SCOPED_TRACE(file.string());
+        EXPECT_EQ(bytes(entry.path()), bytes("data" / file));
     }
 }
 
