@@ -1,13 +1,17 @@
 # The two everyday commands: `make run` and `make test`.
 BUILD      := build
 TEST_BUILD := build-test
+PACKAGE_BUILD := build-package
 JOBS       := $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test assets build deps bench clean
+.PHONY: run test assets build deps test-deps bench package clean
 
 deps:
 	@scripts/install-deps
+
+test-deps:
+	@scripts/install-deps --tests
 
 build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
@@ -16,7 +20,7 @@ build: deps
 run: build
 	./$(BUILD)/orbitrove
 
-test: deps
+test: test-deps
 	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORBITROVE_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD) -j $(JOBS)
 	cd $(TEST_BUILD) && LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
@@ -25,8 +29,19 @@ test: deps
 assets: build
 	@cmake --build $(BUILD) --target assets
 
-bench: build
+bench: build test-deps
 	./$(BUILD)/bench/orbitrove-bench
 
+# The Debian package: a release build of the game with Debian's hardening
+# flags, packed by CPack and checked by lintian.
+package: test-deps
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target orbitrove orbitrove-docs
+	@cd $(PACKAGE_BUILD) && cpack
+	lintian --fail-on error,warning $(PACKAGE_BUILD)/orbitrove_*.deb
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(PACKAGE_BUILD)
