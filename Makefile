@@ -1,15 +1,18 @@
 # The two everyday commands: `make run` and `make test`.
-BUILD      := build
-TEST_BUILD := build-test
-JOBS       := $(shell nproc)
+BUILD         := build
+TEST_BUILD    := build-test
+TOOLS_BUILD   := build-tools
+PACKAGE_BUILD := build-package
+JOBS          := $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test assets build deps bench sim clean
+.PHONY: run test assets build deps test-deps bench sim package clean
 
 deps:
 	@scripts/install-deps
 
-TOOLS_BUILD := build-tools
+test-deps:
+	@scripts/install-deps --tests
 
 build: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
@@ -18,7 +21,7 @@ build: deps
 run: build
 	./$(BUILD)/orbitrove
 
-test: deps
+test: test-deps
 	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORBITROVE_SANITIZE=ON -DORBITROVE_BUILD_TOOLS=ON \
 		$(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD) -j $(JOBS)
@@ -35,9 +38,20 @@ assets: deps
 	@cmake -S . -B $(TOOLS_BUILD) -DCMAKE_BUILD_TYPE=Release -DORBITROVE_BUILD_TOOLS=ON $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TOOLS_BUILD) -j $(JOBS) --target assets
 
-bench: build
+bench: build test-deps
 	@cmake --build $(BUILD) -j $(JOBS) --target orbitrove-bench
 	./$(BUILD)/bench/orbitrove-bench
 
+# The Debian package: a release build of the game with Debian's hardening
+# flags, packed by CPack and checked by lintian.
+package: test-deps
+	@export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	CXXFLAGS="$$(dpkg-buildflags --get CXXFLAGS) $$(dpkg-buildflags --get CPPFLAGS)" \
+	LDFLAGS="$$(dpkg-buildflags --get LDFLAGS)" \
+	cmake -S . -B $(PACKAGE_BUILD) -DCMAKE_BUILD_TYPE=Release -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(PACKAGE_BUILD) -j $(JOBS) --target orbitrove orbitrove-docs
+	@cd $(PACKAGE_BUILD) && cpack
+	lintian --fail-on error,warning $(PACKAGE_BUILD)/orbitrove_*.deb
+
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(TOOLS_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(TOOLS_BUILD) $(PACKAGE_BUILD)

@@ -157,8 +157,8 @@ void TForm2::createAboutBox(LayoutBuilder& b) {
     b.label(AuthorLine, "AuthorLine", Panel10, {16, 40, 94, 13},
             {.caption = "Autor: Jan Hvězda", .font = kSmallLight, .transparent = true});
     b.label(Comments, "Comments", Panel10, {8, 104, 312, 39},
-            {.caption = "Tuto hru smíte volně kopírovat a šířit dál, pokud ji nebudete prodávat ani měnit. "
-                        "Za případné škody způsobené jejím používáním autor neručí.",
+            {.caption = "Tato hra je svobodný software: smíte ji šířit a upravovat podle licence GNU GPL "
+                        "verze 3 nebo kterékoli pozdější. Šíří se bez jakékoli záruky.",
              .font = {"Times New Roman", 11, true, clWindow},
              .wordWrap = true});
     b.label(Label14, "Label14", Panel10, {160, 40, 75, 13}, {.caption = "Created in 2002", .font = kSmallLight});

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "ScreenFixture.h"
+#include "frame/TextLayout.h"
 #include "game/LaneTables.h"
 
 namespace {
@@ -291,6 +292,13 @@ TEST_F(LayoutTest, TheAboutBoxTextsHaveTheirStructure) {
     EXPECT_EQ(Form2->Version->caption(), "Verze: beta-verze 0.9.10");
     EXPECT_EQ(Form2->Label14->caption(), "Created in 2002");
     EXPECT_EQ(Form2->Comments->height(), 39);  // three wrapped lines
+}
+
+TEST_F(LayoutTest, TheUsageNoticeNamesTheLicenceInItsThreeLines) {
+    const TLabel& notice = *Form2->Comments;
+    EXPECT_NE(notice.caption().find("svobodný software"), std::string::npos);
+    EXPECT_NE(notice.caption().find("GNU GPL verze 3 nebo kterékoli pozdější"), std::string::npos);
+    EXPECT_EQ(wrapText(notice.typesetter(), notice.font(), notice.caption(), notice.width()).size(), 3u);
 }
 
 }  // namespace

@@ -232,13 +232,17 @@ protected:
         std::filesystem::temp_directory_path() / ("orbitrove-artgen-rerun-" + std::to_string(getpid()));
 };
 
-// Another run of the generator must reproduce data/, the title pictures
-// included: byte for byte where no lettering is drawn.
+// Another run of the generator must reproduce data/, the title pictures and
+// the icons included: byte for byte where no lettering is drawn.
 TEST_F(RegeneratedArt, EveryPictureMatchesTheCommittedOne) {
     for (const Picture& p : kTitlePictures) EXPECT_TRUE(std::filesystem::exists(folder / p.file)) << p.file;
     for (const auto& [file, tolerance] : kLettering) EXPECT_TRUE(std::filesystem::exists(folder / file)) << file;
-    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-        const std::string file = entry.path().filename().string();
+    for (const int size : art::kAppIconSizes) {
+        EXPECT_TRUE(std::filesystem::exists(folder / "icons" / ("orbitrove-" + std::to_string(size) + ".png")));
+    }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        const std::string file = std::filesystem::relative(entry.path(), folder).string();
         SCOPED_TRACE(file);
         if (!kLettering.contains(file)) {
             EXPECT_EQ(bytes(entry.path()), bytes("data/" + file));

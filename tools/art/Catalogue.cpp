@@ -2,9 +2,18 @@
 
 #include "BmpWriter.h"
 #include "Pictures.h"
+#include "PngWriter.h"
 #include "SdlLettering.h"
 
+#include <string>
+
 namespace art {
+
+void writeAppIcons(const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    const PngWriter out(folder);
+    for (const int size : kAppIconSizes) out.write("orbitrove-" + std::to_string(size) + ".png", drawAppIcon(size));
+}
 
 void writeAllPictures(const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder);
@@ -26,6 +35,7 @@ void writeAllPictures(const std::filesystem::path& folder) {
     out.writeTrueColor("start_lit.bmp", drawLitStartButton(lettering));
     out.writeTrueColor("radiation.bmp", drawRadiationSign());
     out.writeTrueColor("title_small.bmp", drawSmallTitle(lettering));
+    writeAppIcons(folder / "icons");
 }
 
 }  // namespace art

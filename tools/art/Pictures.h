@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Grid.h"
+#include "Raster.h"
 #include "SdlLettering.h"
 
 namespace art {
@@ -21,5 +22,7 @@ RgbImage drawStartButton(const SdlLettering& lettering);
 RgbImage drawLitStartButton(const SdlLettering& lettering);
 RgbImage drawRadiationSign();
 RgbImage drawSmallTitle(const SdlLettering& lettering);
+// The program's icon for the desktop's menus, size x size pixels with an alpha channel.
+Raster drawAppIcon(int size);
 
 }  // namespace art

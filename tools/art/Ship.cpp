@@ -44,12 +44,13 @@ Color domeShade(Vec2 centre, Vec2 radii, Vec2 p) {
 
 }  // namespace
 
-void drawShipFigure(Raster& raster, Vec2 centre, float scale) {
+void drawShipFigure(Raster& raster, Vec2 centre, float scale, float spikeBoldness) {
     const Vec2 hull = ship_figure::kHull * scale;
     const float rim = kRimWidth * scale;
     const Vec2 dome = hull - Vec2{rim, rim};
     drawSpikes(raster,
-               {centre, hull * 0.85f, ship_figure::kTipOval * scale, kSpikeHalfWidth * scale, kUpperLeftLight, scale},
+               {centre, hull * 0.85f, ship_figure::kTipOval * scale, kSpikeHalfWidth * scale * spikeBoldness,
+                kUpperLeftLight, scale},
                kSpikeAngles);
     raster.fill(Shape::ellipse(centre, hull), kRim);
     raster.fill(Shape::ellipse(centre, dome), [=](Vec2 p) { return domeShade(centre, dome, p); });

@@ -12,6 +12,7 @@ inline constexpr Vec2 kTipOval{21.9f, 15.9f};
 
 // The player's ship seen from above: a grey dome ringed with ten bronze spikes.
 // At scale 1 it fills the game's sprite; the intro video draws it smaller.
-void drawShipFigure(Raster& raster, Vec2 centre, float scale);
+// The smallest icons widen the spikes by spikeBoldness so each still shows.
+void drawShipFigure(Raster& raster, Vec2 centre, float scale, float spikeBoldness = 1.0f);
 
 }  // namespace art
