@@ -107,9 +107,10 @@ TEST_F(LayoutTest, TheRowsThatPlayDependsOnHaveTheirParentsAndBounds) {
 // what shows of them; everything else lies inside its parent.
 TEST_F(LayoutTest, EveryOtherControlLiesInsideItsParent) {
     const std::set<std::string> overhanging = {"Image1", "Image2", "Image5"};
-    for (TControl* c : controlsInCreationOrder())
-        if (!overhanging.contains(c->name()))
-            EXPECT_TRUE(inside(c->bounds(), c->parent()->clientRect())) << c->name() << " in " << c->parent()->name();
+    for (TControl* c : controlsInCreationOrder()) {
+        if (overhanging.contains(c->name())) continue;
+        EXPECT_TRUE(inside(c->bounds(), c->parent()->clientRect())) << c->name() << " in " << c->parent()->name();
+    }
 }
 
 TEST_F(LayoutTest, TheStatusBarSpansTheBottomOfTheClientArea) {
@@ -137,7 +138,9 @@ TEST_F(LayoutTest, EachCrateStartsInTheFieldOnItsLanesRow) {
         EXPECT_TRUE(crate.left() == lanes::kCrateLaunchLeft || crate.left() == lanes::kCrateReturnLeft);
         EXPECT_GE(crate.top(), lanes::kCatchRows[lane]);
         EXPECT_LE(crate.top() + pictureHeight, lanes::kCatchRows[lane] + Form2->enemy->height());
-        if (lane > 0) EXPECT_GE(crate.top(), all[lane - 1]->top() + pictureHeight);
+        if (lane > 0) {
+            EXPECT_GE(crate.top(), all[lane - 1]->top() + pictureHeight);
+        }
     }
 }
 
