@@ -32,9 +32,9 @@ MediaFacts waveFacts(const std::string& fileName) {
 }
 
 MediaFacts midiFacts(const std::string& fileName) {
-    if (!MidiSequence::isMidiFile(fileName)) return {media_error::kDamagedFile};
-    std::uint64_t frames = MidiSequence::lengthInFrames(fileName, kMidiProbeRate);
-    return {0, MediaKind::Midi, framesToMilliseconds(frames, kMidiProbeRate)};
+    std::optional<std::uint64_t> frames = MidiSequence::lengthInFrames(fileName, kMidiProbeRate);
+    if (!frames) return {media_error::kDamagedFile};
+    return {0, MediaKind::Midi, framesToMilliseconds(*frames, kMidiProbeRate)};
 }
 
 MediaFacts videoFacts(const std::string& fileName) {

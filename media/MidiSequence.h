@@ -1,15 +1,18 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
+
+class MidiFile;
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
 typedef struct _fluid_player_t fluid_player_t;
 
 // A MIDI file played by its own synthesizer into 16-bit stereo frames. The
-// player keeps time by the frames rendered, so a run without a sound font (no
-// voices, nearly free) measures a piece: it ends a fixed while after the last
-// event, where a sounding run would also wait for the last notes to fade.
+// player keeps time by the frames rendered: a run without a sound font (no
+// voices) ends 2 s after the last event, where a sounding run would also wait
+// for the last notes to fade.
 class MidiSequence {
 public:
     // An empty sound font renders silence with the same timing.
@@ -26,10 +29,18 @@ public:
     // Back to the first event, every note silenced.
     void rewind();
 
-    // Whether the file holds a MIDI sequence at all.
-    static bool isMidiFile(const std::string& fileName);
-    // The number of frames a full play renders, found without sound.
-    static std::uint64_t lengthInFrames(const std::string& fileName, int sampleRate);
+    // The number of frames a full play without sound renders, computed from
+    // the file's tempo map by the player's own timing rules, in time
+    // proportional to its tempo changes; none when the file is not whole or
+    // the synthesizer cannot time the piece (longer than kLongestPiece, or
+    // past its int tick count). `sampleRate` within the synthesizer's
+    // 8000..96000.
+    static std::optional<std::uint64_t> lengthInFrames(const MidiFile& file, int sampleRate);
+    static std::optional<std::uint64_t> lengthInFrames(const std::string& fileName, int sampleRate);
+
+    // The synthesizer counts frames in 32 bits: 2^32 frames are 12.4 hours
+    // at its highest rate (96 kHz). A longer piece is refused.
+    static constexpr std::uint64_t kLongestPiece = 12ull * 3600 * 1000000;  // microseconds
 
 private:
     fluid_settings_t* settings_;
