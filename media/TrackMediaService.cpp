@@ -1,6 +1,16 @@
 #include "media/TrackMediaService.h"
 
+#include "frame/FileAccess.h"
+#include "media/MediaErrors.h"
+
 MediaService::Result TrackMediaService::open(const std::string& fileName, Device& device) {
+    // Both back ends open files by name through their libraries; only a
+    // regular file gets that far, so none of them can block on a pipe.
+    switch (checkRegularFile(fileName)) {
+    case FileFault::Missing: return media_error::kFileNotFound;
+    case FileFault::Unreadable: return media_error::kFileUnreadable;
+    case FileFault::None: break;
+    }
     std::unique_ptr<MediaTrack> track;
     if (Result failure = openTrack(fileName, track)) return failure;
     device = next_++;
