@@ -1,7 +1,10 @@
 #include "media/TrackMediaService.h"
 
 #include "frame/FileAccess.h"
+#include "media/LibraryLog.h"
 #include "media/MediaErrors.h"
+
+TrackMediaService::TrackMediaService() { routeLibraryLogs(); }
 
 MediaService::Result TrackMediaService::open(const std::string& fileName, Device& device) {
     // Both back ends open files by name through their libraries; only a
@@ -12,7 +15,12 @@ MediaService::Result TrackMediaService::open(const std::string& fileName, Device
     case FileFault::None: break;
     }
     std::unique_ptr<MediaTrack> track;
-    if (Result failure = openTrack(fileName, track)) return failure;
+    Result failure = 0;
+    {
+        OpeningFile opening;
+        failure = openTrack(fileName, track);
+    }
+    if (failure) return failure;
     device = next_++;
     tracks_.emplace(device, std::move(track));
     return media_error::kNone;
