@@ -16,17 +16,20 @@ namespace {
 // Where the program looks for its files, relative to the current folder.
 constexpr const char* kDataFolder = "data";
 
-// The installed launcher beside this program, which starts it from the
-// folder that holds data/: PREFIX/games/orbitrove for the program in
-// PREFIX/lib/orbitrove/. Empty when this program is not an installed one.
+#ifndef ORBITROVE_PROGRAM_TO_LAUNCHER
+#define ORBITROVE_PROGRAM_TO_LAUNCHER "../../games/orbitrove"
+#define ORBITROVE_LAUNCHER "games/orbitrove"
+#endif
+
+// The installed launcher of this program, which starts it from the folder
+// that holds data/ (PREFIX/games/orbitrove for PREFIX/lib/orbitrove/orbitrove,
+// as packaging/ lays them out). Empty when there is none beside it.
 std::string installedLauncher() {
     namespace fs = std::filesystem;
     std::error_code error;
     fs::path self = fs::read_symlink("/proc/self/exe", error);
     if (error) return {};
-    fs::path folder = self.parent_path();
-    if (folder.filename() != "orbitrove" || folder.parent_path().filename() != "lib") return {};
-    fs::path launcher = folder.parent_path().parent_path() / "games" / "orbitrove";
+    fs::path launcher = (self.parent_path() / ORBITROVE_PROGRAM_TO_LAUNCHER).lexically_normal();
     return fs::is_regular_file(launcher, error) ? launcher.string() : std::string();
 }
 
@@ -37,7 +40,7 @@ std::string startFolderNote() {
     if (std::filesystem::is_directory(kDataFolder, error)) return {};
     std::string launcher = installedLauncher();
     return "The game must be started from the folder that holds data/, or through its launcher " +
-           (launcher.empty() ? std::string("(games/orbitrove in the installed game)") : launcher) + ".";
+           (launcher.empty() ? std::string("(" ORBITROVE_LAUNCHER " in the installed game)") : launcher) + ".";
 }
 
 }  // namespace

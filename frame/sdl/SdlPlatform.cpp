@@ -232,12 +232,16 @@ bool SdlPlatform::nextEvent(InputEvent& event, int timeoutMs) {
 // termination signal, which SDL (or the hang-up handler) turns into a quit
 // event. No other process is involved, so none can outlive the program.
 void SdlPlatform::showFatalError(const std::string& title, const std::string& text) {
-    TApplication box(*this, title);
-    ErrorBox* form = nullptr;
-    std::string message = text, caption = title;
-    box.createForm(form, message, caption);
-    form->window().setTitle(title);
-    box.run();
+    try {
+        TApplication box(*this, title);
+        ErrorBox* form = nullptr;
+        std::string message = text, caption = title;
+        box.createForm(form, message, caption);
+        form->window().setTitle(title);
+        box.run();
+    } catch (const std::exception&) {
+        // No box then: standard error has the text already.
+    }
 }
 
 void SdlPlatform::openDocument(const std::string& address) { spawnDetached("xdg-open", address); }

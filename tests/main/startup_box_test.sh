@@ -21,7 +21,9 @@ start() {
     # A shell starts background commands with SIGINT ignored, and the
     # program keeps a signal ignored that it was started with; from a
     # terminal it is not, so the test puts it back as it would be.
-    (cd "$1" && HOME="$dir" exec env --default-signal=INT,HUP "$program") 2>"$dir/err" &
+    # The mark in its environment finds whatever it started, whatever other
+    # tests run beside this one.
+    (cd "$1" && HOME="$dir" exec env --default-signal=INT,HUP ORBITROVE_TEST_MARK="$dir" "$program") 2>"$dir/err" &
     pid=$!
     box=""
     for _ in $(seq 100); do
@@ -47,7 +49,7 @@ ended() {
     status=0
     wait "$pid" || status=$?
     [ "$status" -eq 1 ] || fail "$1: exit status $status"
-    left=$(pgrep -f "^$program" || true)
+    left=$(grep -lsxzF "ORBITROVE_TEST_MARK=$dir" /proc/[0-9]*/environ || true)
     [ -z "$left" ] || fail "$1: processes left behind: $left"
     [ -z "$(xdotool search --onlyvisible --name '^Application Error$' 2>/dev/null || true)" ] ||
         fail "$1: the box is still on screen"

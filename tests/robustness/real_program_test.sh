@@ -41,7 +41,8 @@ run_case() {
     cp -R "$data" "$dir/data"
     (cd "$dir/data" && rm -f "$name" && eval "$how")
     find "$dir" -printf '%p %s %T@\n' | sort >"$work/before"
-    (cd "$dir" && exec env -u SDL_AUDIODRIVER HOME="$dir/home" "$program") >/dev/null 2>"$work/err" &
+    (cd "$dir" && exec env -u SDL_AUDIODRIVER HOME="$dir/home" ORBITROVE_TEST_MARK="$dir" "$program") \
+        >/dev/null 2>"$work/err" &
     pid=$!
     got="" problem=""
     ticks=0
@@ -73,7 +74,8 @@ run_case() {
         [ "$status" -eq 0 ] || problem="status $status after a normal start"
     fi
     [ -n "$problem" ] || [ "$want" = either ] || [ "$want" = "$got" ] || problem="expected: $want, got: $got"
-    [ -z "$(pgrep -f "^$program" || true)" ] || problem="processes left behind"
+    # Whatever the program started carries the mark in its environment.
+    [ -z "$(grep -lsxzF "ORBITROVE_TEST_MARK=$dir" /proc/[0-9]*/environ || true)" ] || problem="processes left behind"
     case "$name:$problem" in
     *.mid:?*)
         if [ "$midi_reader_pending" = yes ]; then
