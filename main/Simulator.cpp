@@ -171,7 +171,9 @@ void Simulator::pointer(const Words& words) {
     Point at;
     if (words.size() == 4) {
         auto x = number(words[2]), y = number(words[3]);
-        auto inRange = [](std::optional<long long> v) { return v && *v >= -kCoordinateLimit && *v <= kCoordinateLimit; };
+        auto inRange = [](std::optional<long long> v) {
+            return v && *v >= -kCoordinateLimit && *v <= kCoordinateLimit;
+        };
         if (!inRange(x) || !inRange(y))
             return fail("bad coordinates " + words[2] + " " + words[3] + ": each must lie from -32767 to 32767");
         at = {static_cast<int>(*x), static_cast<int>(*y)};

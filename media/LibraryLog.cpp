@@ -4,8 +4,8 @@ extern "C" {
 #include <libavutil/log.h>
 }
 
-#include <cerrno>
 #include <atomic>
+#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <string>

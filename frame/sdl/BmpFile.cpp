@@ -1,9 +1,9 @@
 // BMP reading through SDL, which handles every depth the game's art uses.
 #include <SDL.h>
 
+#include <unistd.h>
 #include <cstdint>
 #include <cstdio>
-#include <unistd.h>
 
 #include "frame/Exception.h"
 #include "frame/FileAccess.h"

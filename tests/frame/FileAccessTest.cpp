@@ -58,9 +58,9 @@ TEST_F(FileAccess, AFileWithoutReadPermissionIsUnreadable) {
 TEST_F(FileAccess, TheErrorTextNamesTheFileAndTheFolderItWasLookedForIn) {
     std::string here = fs::current_path().string();
     EXPECT_EQ(fileErrorText("The media file cannot be found. Check its folder and name.", "data/laser.wav"),
-              "The media file cannot be found. Check its folder and name: data/laser.wav (looked for in " + here +
-                  ")");
-    EXPECT_EQ(fileErrorText("Damaged", "/opt/game/data/x.bmp"), "Damaged: /opt/game/data/x.bmp (looked for in /opt/game/data)");
+              "The media file cannot be found. Check its folder and name: data/laser.wav (looked for in " + here + ")");
+    EXPECT_EQ(fileErrorText("Damaged", "/opt/game/data/x.bmp"),
+              "Damaged: /opt/game/data/x.bmp (looked for in /opt/game/data)");
 }
 
 }  // namespace

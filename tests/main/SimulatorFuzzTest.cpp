@@ -41,11 +41,33 @@ private:
 
     // Numbers that probe the edges: huge, negative, fractional, not numbers.
     std::string number() {
-        static const std::vector<std::string> odd = {
-            "-1",         "0",        "1",           "32767",      "32768",      "-32767",       "-32768",
-            "2147483647", "-2147483648", "4294967296", "86399999",   "86400000",   "31536000000", "31536000001",
-            "9223372036854775807", "-9223372036854775808", "99999999999999999999", "1.5", "1e3", "0x10",
-            "+5",         "",         "abc",         "-",          "--1",        "\xff\xfe",    "nan"};
+        static const std::vector<std::string> odd = {"-1",
+                                                     "0",
+                                                     "1",
+                                                     "32767",
+                                                     "32768",
+                                                     "-32767",
+                                                     "-32768",
+                                                     "2147483647",
+                                                     "-2147483648",
+                                                     "4294967296",
+                                                     "86399999",
+                                                     "86400000",
+                                                     "31536000000",
+                                                     "31536000001",
+                                                     "9223372036854775807",
+                                                     "-9223372036854775808",
+                                                     "99999999999999999999",
+                                                     "1.5",
+                                                     "1e3",
+                                                     "0x10",
+                                                     "+5",
+                                                     "",
+                                                     "abc",
+                                                     "-",
+                                                     "--1",
+                                                     "\xff\xfe",
+                                                     "nan"};
         switch (below(3)) {
         case 0: return pick(odd);
         case 1: return std::to_string(static_cast<long long>(below(700)) - 50);
@@ -53,31 +75,79 @@ private:
         }
     }
 
+    // Waits the simulator refuses: a long one that it took would only cost
+    // time (a year of game ticks), so those stay out.
+    std::string badWait() {
+        static const std::vector<std::string> refused = {"-1",          "-9223372036854775808",
+                                                         "1.5",         "1e3",
+                                                         "31536000001", "99999999999999999999",
+                                                         "abc",         "",
+                                                         "0x10",        "+5",
+                                                         "--1",         "nan",
+                                                         "\xff"};
+        return pick(refused);
+    }
+
     std::string target() {
-        static const std::vector<std::string> names = {
-            "Form1.start",   "Form1.start1",  "Form1.Label1",  "Form1.Label2", "Form2.BitBtn1", "Form2.Image3",
-            "Form2.Image4",  "Form2.ListBox1", "Form2.Memo1",  "Form2.Button1", "Form2.Label8", "Form2.Panel9",
-            "Form2.Nothing", "Form1",         "Form2",         "Form3",        "Form1.",        ".",
-            "",              "Form1..start",  "Form2.Timer13", "Form2.MediaPlayer1"};
+        static const std::vector<std::string> names = {"Form1.start",
+                                                       "Form1.start1",
+                                                       "Form1.Label1",
+                                                       "Form1.Label2",
+                                                       "Form2.BitBtn1",
+                                                       "Form2.Image3",
+                                                       "Form2.Image4",
+                                                       "Form2.ListBox1",
+                                                       "Form2.Memo1",
+                                                       "Form2.Button1",
+                                                       "Form2.Label8",
+                                                       "Form2.Panel9",
+                                                       "Form2.Nothing",
+                                                       "Form1",
+                                                       "Form2",
+                                                       "Form3",
+                                                       "Form1.",
+                                                       ".",
+                                                       "",
+                                                       "Form1..start",
+                                                       "Form2.Timer13",
+                                                       "Form2.MediaPlayer1"};
         std::string name = pick(names);
         if (chance(3)) name += " " + number() + " " + number();
         return name;
     }
 
     std::string path() {
-        static const std::vector<std::string> paths = {
-            "time",           "focus",         "RandomSeed",       "Lives",        "Score",
-            "Level",          "Caught",        "Paused",           "CrateFlying[1]", "CrateFlying[9]",
-            "LaserFlying[0]", "Form1.Visible", "Form2.Left",       "Form2.enemy.Top", "Form2.Label5.Caption",
-            "Form2.Memo1.Caption", "Form2.ListBox1.Caption", "Form2.Timer14.Interval", "Form1.MediaPlayer2.Position",
-            "Form2.MediaPlayer2.Length", "Form2..", "Form9.X.Y", ".", "Form2.enemy.Nope"};
+        static const std::vector<std::string> paths = {"time",
+                                                       "focus",
+                                                       "RandomSeed",
+                                                       "Lives",
+                                                       "Score",
+                                                       "Level",
+                                                       "Caught",
+                                                       "Paused",
+                                                       "CrateFlying[1]",
+                                                       "CrateFlying[9]",
+                                                       "LaserFlying[0]",
+                                                       "Form1.Visible",
+                                                       "Form2.Left",
+                                                       "Form2.enemy.Top",
+                                                       "Form2.Label5.Caption",
+                                                       "Form2.Memo1.Caption",
+                                                       "Form2.ListBox1.Caption",
+                                                       "Form2.Timer14.Interval",
+                                                       "Form1.MediaPlayer2.Position",
+                                                       "Form2.MediaPlayer2.Length",
+                                                       "Form2..",
+                                                       "Form9.X.Y",
+                                                       ".",
+                                                       "Form2.enemy.Nope"};
         return pick(paths);
     }
 
     std::string line(const std::string& shotFolder) {
         switch (below(14)) {
         case 0:
-        case 1: return "wait " + (chance(3) ? number() : std::to_string(below(1500)));
+        case 1: return "wait " + (chance(3) ? badWait() : std::to_string(below(1500)));
         case 2:
         case 3: {
             static const std::vector<std::string> keys = {"37", "38", "39", "40", "13", "27", "9", "32"};

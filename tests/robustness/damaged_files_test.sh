@@ -229,6 +229,10 @@ run_case() {
             problem="status 1 without the start-up error"
         grep -qF "data/$name (looked for in $dir)" "$work/err" || problem="the error does not name data/$name and $dir"
         [ ! -s "$work/out" ] || problem="a failed start printed state"
+        # The report's two lines, and no library's own.
+        noise=$(grep -v -e '^Application Error: Exception ' -e '^orbitrove-sim: the video decoder reports: ' "$work/err" |
+            grep -vF "data/$name (looked for in $dir)")
+        [ -z "$noise" ] || problem="noise on standard error"
     elif [ "$status" -eq 0 ]; then
         got=start
         grep -qx 'Form1.Visible=true' "$work/out" && grep -qx 'Form2.Visible=true' "$work/out" ||

@@ -5,8 +5,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
