@@ -32,7 +32,7 @@ std::string errorBoxText(const std::string& message) {
     return endsAfterDot ? message + "." : message;
 }
 
-std::string startupErrorText(const std::exception& error, const std::string& executablePath) {
+std::string startupErrorText(const std::exception& error, const std::string& executablePath, const std::string& note) {
     const auto* own = dynamic_cast<const Exception*>(&error);
     std::string message = error.what();
     char address[32];
@@ -40,7 +40,8 @@ std::string startupErrorText(const std::exception& error, const std::string& exe
                   static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(own ? own->address() : nullptr)));
     bool endsWithDot = !message.empty() && message.back() == '.';
     return "Exception " + (own ? own->className() : std::string("Exception")) + " in module " +
-           fileName(executablePath) + " at " + address + ".\n" + message + (endsWithDot ? "" : ".");
+           fileName(executablePath) + " at " + address + ".\n" + message + (endsWithDot ? "" : ".") +
+           (note.empty() ? "" : " " + note);
 }
 
 TApplication::TApplication(Platform& platform, const std::string& executablePath)

@@ -84,5 +84,7 @@ std::string applicationTitle(const std::string& executablePath);
 // The error box text: the message with "." appended when its last character
 // comes after "." in the character set.
 std::string errorBoxText(const std::string& message);
-// The text of the box shown when start-up fails.
-std::string startupErrorText(const std::exception& error, const std::string& executablePath);
+// The text of the box shown when start-up fails: "Exception CLASS in module
+// NAME at ADDRESS.\nMESSAGE." with `note`, a further sentence, after it.
+std::string startupErrorText(const std::exception& error, const std::string& executablePath,
+                             const std::string& note = {});

@@ -37,8 +37,8 @@ public:
 
 }  // namespace
 
-ErrorBox::ErrorBox(TApplication& application, std::string text)
-    : TForm(application, "ErrorBox"), text_(std::move(text)) {}
+ErrorBox::ErrorBox(TApplication& application, std::string text, std::string title)
+    : TForm(application, "ErrorBox"), text_(std::move(text)), title_(std::move(title)) {}
 
 void ErrorBox::createControls() {
     setColor(clBtnFace);
@@ -46,7 +46,7 @@ void ErrorBox::createControls() {
     title.setBevelOuter(TBevelCut::bvNone);
     title.setColor(0x6A240A);
     title.setFont({"MS Sans Serif", 11, true, clWhite});
-    title.setCaption(application().title());
+    title.setCaption(title_.empty() ? application().title() : title_);
     auto& icon = make<ErrorIcon>(this, "Icon");
     icon.setBounds({kMargin, kTitleHeight + kMargin, kIconSize, kIconSize});
     auto& message = make<TLabel>(this, "Message");

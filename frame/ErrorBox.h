@@ -6,7 +6,8 @@
 // ticks go on while it is open; input to other screens waits for it.
 class ErrorBox : public TForm {
 public:
-    ErrorBox(TApplication& application, std::string text);
+    // `title` is the box's title; empty for the application title.
+    ErrorBox(TApplication& application, std::string text, std::string title = {});
 
     void paint(Canvas& canvas) override;
 
@@ -15,4 +16,5 @@ protected:
 
 private:
     std::string text_;
+    std::string title_;
 };

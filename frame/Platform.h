@@ -22,6 +22,8 @@ public:
     // Copies the given rectangles of the canvas to the screen.
     virtual void present(const Canvas& canvas, const std::vector<Rect>& rects) = 0;
     virtual void setCursor(TCursor cursor) = 0;
+    // The title the window system shows for it (in task lists).
+    virtual void setTitle(const std::string&) {}
 };
 
 enum class WindowKind { Screen, Tooltip };
@@ -43,7 +45,8 @@ public:
     // Takes the next input event, waiting up to timeoutMs (negative: no limit,
     // 0: do not wait). False when none came.
     virtual bool nextEvent(InputEvent& event, int timeoutMs) = 0;
-    // A blocking box for errors that end the program.
+    // A blocking box for errors that end the program: it returns when the
+    // box is closed or the process is asked to end.
     virtual void showFatalError(const std::string& title, const std::string& text) = 0;
     // Hands a web address to the desktop's browser; failures are ignored.
     virtual void openDocument(const std::string& address) = 0;

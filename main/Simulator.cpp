@@ -30,6 +30,12 @@ std::optional<long long> number(const std::string& text) {
     return value;
 }
 
+// The window system's coordinate range: X11 carries 16-bit signed positions.
+constexpr long long kCoordinateLimit = 32767;
+// The clock of day's range for `seed`, and the longest `wait`: a year.
+constexpr long long kLastMillisecondOfDay = 86'399'999;
+constexpr long long kLongestWait = 365LL * 24 * 60 * 60 * 1000;
+
 std::string boolean(bool value) { return value ? "true" : "false"; }
 
 std::string joinLines(const std::vector<std::string>& lines) {
@@ -77,9 +83,12 @@ int Simulator::run(std::istream& script) {
     for (std::string line; std::getline(script, line);) {
         Words words = split(line);
         if (words.empty() || words[0][0] == '#') continue;
-        if (words[0] == "seed" && first && words.size() == 2 && number(words[1])) {
-            platform_.setUtcMillisecondOfDay(static_cast<std::uint32_t>(*number(words[1])));
+        if (words[0] == "seed" && first && words.size() == 2) {
             first = false;
+            auto ms = number(words[1]);
+            if (ms && *ms >= 0 && *ms <= kLastMillisecondOfDay)
+                platform_.setUtcMillisecondOfDay(static_cast<std::uint32_t>(*ms));
+            else fail("seed needs a millisecond of the day from 0 to 86399999, not " + words[1]);
             continue;
         }
         first = false;
@@ -108,14 +117,20 @@ bool Simulator::execute(const Words& words) {
 
 void Simulator::runCommand(const Words& words) {
     const std::string& command = words[0];
-    if (command == "wait" && words.size() == 2 && number(words[1]) && *number(words[1]) >= 0)
-        runFor(program_->application(), platform_, static_cast<std::uint64_t>(*number(words[1])));
+    if (command == "wait" && words.size() == 2) wait(words[1]);
     else if (command == "key") key(words);
     else if (command == "move" || command == "click" || command == "press" || command == "release") pointer(words);
     else if (command == "close" && words.size() == 2) closeForm(words);
     else if (command == "print") print(words);
     else if (command == "shot" && words.size() == 2) shot(words);
     else fail("unknown command: " + command);
+}
+
+void Simulator::wait(const std::string& text) {
+    auto ms = number(text);
+    if (!ms || *ms < 0 || *ms > kLongestWait)
+        return fail("wait needs whole milliseconds from 0 to " + std::to_string(kLongestWait) + ", not " + text);
+    runFor(program_->application(), platform_, static_cast<std::uint64_t>(*ms));
 }
 
 void Simulator::post(InputEvent event, const TForm& form) {
@@ -156,11 +171,16 @@ void Simulator::pointer(const Words& words) {
     Point at;
     if (words.size() == 4) {
         auto x = number(words[2]), y = number(words[3]);
-        if (!x || !y) return fail("bad coordinates");
+        auto inRange = [](std::optional<long long> v) {
+            return v && *v >= -kCoordinateLimit && *v <= kCoordinateLimit;
+        };
+        if (!inRange(x) || !inRange(y))
+            return fail("bad coordinates " + words[2] + " " + words[3] + ": each must lie from -32767 to 32767");
         at = {static_cast<int>(*x), static_cast<int>(*y)};
     } else {
+        if (target.size() <= formName.size() + 1) return fail(words[0] + " needs FORM.CONTROL or FORM X Y: " + target);
         auto* control = dynamic_cast<TControl*>(form->component(target.substr(formName.size() + 1)));
-        if (target.size() <= formName.size() || !control) return fail("unknown control: " + target);
+        if (!control) return fail("unknown control: " + target);
         Point offset = control->screenOffset();
         at = {offset.x + control->width() / 2, offset.y + control->height() / 2};
     }

@@ -30,6 +30,7 @@ private:
     bool start();
     bool execute(const Words& words);
     void runCommand(const Words& words);
+    void wait(const std::string& text);
     void key(const Words& words);
     void pointer(const Words& words);
     void closeForm(const Words& words);

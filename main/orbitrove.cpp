@@ -12,7 +12,11 @@ int main(int, char** argv) {
         std::cerr << "orbitrove: cannot open a display: " << error.what() << '\n';
         return 1;
     }
-    Program program(*platform, argv[0], [](Scheduler& loop) { return std::make_unique<SdlMediaService>(loop); });
+    Program program(*platform, argv[0], [](Scheduler& loop) {
+        auto media = std::make_unique<SdlMediaService>(loop);
+        if (!media->hasSound()) std::cerr << "orbitrove: no sound device can be opened; the game plays silently\n";
+        return media;
+    });
     if (!program.start(std::cerr)) return 1;
     program.application().run();
     return 0;

@@ -11,6 +11,7 @@ std::string text(MediaService::Result error) {
     case kBadDevice: return "The media device is not open.";
     case kNoVideo: return "The media file has no picture to show.";
     case kNoTimer: return "Not enough timers available";
+    case kFileUnreadable: return "The media file cannot be read. Check its permissions.";
     default: return {};
     }
 }

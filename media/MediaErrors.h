@@ -13,6 +13,7 @@ constexpr MediaService::Result kNoSoundDevice = 4;
 constexpr MediaService::Result kBadDevice = 5;
 constexpr MediaService::Result kNoVideo = 6;
 constexpr MediaService::Result kNoTimer = 7;
+constexpr MediaService::Result kFileUnreadable = 8;
 
 std::string text(MediaService::Result error);
 }  // namespace media_error

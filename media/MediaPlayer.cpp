@@ -1,5 +1,7 @@
 #include "media/MediaPlayer.h"
 
+#include "frame/FileAccess.h"
+
 TMediaPlayer::TMediaPlayer(std::string name, MediaService& service, Scheduler& loop)
     : TWinControl(std::move(name)),
       service_(service),
@@ -20,7 +22,7 @@ void TMediaPlayer::Open() {
     MediaService::Device device = 0;
     if (MediaService::Result failure = service_.open(fileName_, device)) {
         std::string text = service_.errorText(failure);
-        throw EMCIDeviceError(text.empty() ? "Unknown error code" : text);
+        throw EMCIDeviceError(fileErrorText(text.empty() ? "Unknown error code" : text, fileName_));
     }
     device_ = device;
     hasVideo_ = service_.hasVideo(device_);

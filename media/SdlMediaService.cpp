@@ -3,8 +3,14 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <dlfcn.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "media/ClockTrack.h"
 #include "media/MediaProbe.h"
@@ -24,21 +30,79 @@ std::string soundFont() {
     return {};
 }
 
+bool isSocket(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_socket(path, error);
+}
+
+// The sound back ends worth trying, in SDL's names. A sound server is tried
+// only when its socket is there: asking for an absent one makes its client
+// library try to start it and leave files in the user's home
+// (~/.config/pulse). The sound card is tried only when there is one.
+std::vector<std::string> soundDrivers() {
+    std::vector<std::string> drivers;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string run = runtime && *runtime ? runtime : "/run/user/" + std::to_string(::getuid());
+    const char* pulse = std::getenv("PULSE_SERVER");
+    if ((pulse && *pulse) || isSocket(run + "/pulse/native") || isSocket("/run/pulse/native"))
+        drivers.push_back("pulseaudio");
+    const char* remote = std::getenv("PIPEWIRE_REMOTE");
+    if (isSocket(run + "/" + (remote && *remote ? remote : "pipewire-0"))) drivers.push_back("pipewire");
+    std::error_code error;
+    if (std::filesystem::is_directory("/dev/snd", error)) drivers.push_back("alsa");
+    return drivers;
+}
+
+// The sound-card library writes its errors (a card that is not there) to
+// standard error itself; SDL loads it, and it is told to keep them. The
+// handler type is alsa-lib's snd_lib_error_handler_t.
+void quietAlsa(const char*, int, const char*, int, const char*, ...) {}
+
+void quietSoundCardLibrary() {
+    static const bool done = [] {
+        void* alsa = ::dlopen("libasound.so.2", RTLD_NOW | RTLD_NOLOAD);
+        if (!alsa) alsa = ::dlopen("libasound.so.2", RTLD_NOW);
+        if (!alsa) return false;
+        using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+        auto setHandler = reinterpret_cast<int (*)(Handler)>(::dlsym(alsa, "snd_lib_error_set_handler"));
+        if (setHandler) setHandler(quietAlsa);
+        return true;  // the library stays loaded, for SDL to use
+    }();
+    (void)done;
+}
+
 }  // namespace
 
 SdlMediaService::SdlMediaService(Scheduler& loop) : loop_(loop) {
-    subsystem_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
-    if (!subsystem_ || Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) return;
-    Uint16 format = 0;
-    int channels = 0;
-    Mix_QuerySpec(&sampleRate_, &format, &channels);
-    if (format != AUDIO_S16SYS || channels != 2) {
-        Mix_CloseAudio();
-        return;
+    // A driver the user names is the only one tried; otherwise the sound
+    // servers whose sockets are there, then the sound card.
+    const char* named = SDL_getenv("SDL_AUDIODRIVER");
+    std::vector<std::string> drivers = named && *named ? std::vector<std::string>{{}} : soundDrivers();
+    for (const std::string& driver : drivers) {
+        if (!driver.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
+        if (openDevice()) break;
     }
-    audio_ = true;
+    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (!audio_) return;
     Mix_AllocateChannels(kChannels);
     Mix_HookMusic(&SdlMediaService::mixMusic, this);
+}
+
+bool SdlMediaService::openDevice() {
+    quietSoundCardLibrary();
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) {
+        Uint16 format = 0;
+        int channels = 0;
+        Mix_QuerySpec(&sampleRate_, &format, &channels);
+        if (format == AUDIO_S16SYS && channels == 2) {
+            subsystem_ = audio_ = true;
+            return true;
+        }
+        Mix_CloseAudio();
+    }
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    return false;
 }
 
 SdlMediaService::~SdlMediaService() {

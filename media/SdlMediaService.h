@@ -18,10 +18,14 @@ public:
     explicit SdlMediaService(Scheduler& loop);
     ~SdlMediaService() override;
 
+    // Whether a sound device is open; without one the game plays silently.
+    bool hasSound() const { return audio_; }
+
 protected:
     Result openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) override;
 
 private:
+    bool openDevice();
     Result openWave(const std::string& fileName, std::unique_ptr<MediaTrack>& track);
     std::unique_ptr<MediaTrack> openMidi(const std::string& fileName, std::uint64_t length);
     void forget(SdlMidiTrack* track);

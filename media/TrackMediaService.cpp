@@ -1,8 +1,26 @@
 #include "media/TrackMediaService.h"
 
+#include "frame/FileAccess.h"
+#include "media/LibraryLog.h"
+#include "media/MediaErrors.h"
+
+TrackMediaService::TrackMediaService() { routeLibraryLogs(); }
+
 MediaService::Result TrackMediaService::open(const std::string& fileName, Device& device) {
+    // Both back ends open files by name through their libraries; only a
+    // regular file gets that far, so none of them can block on a pipe.
+    switch (checkRegularFile(fileName)) {
+    case FileFault::Missing: return media_error::kFileNotFound;
+    case FileFault::Unreadable: return media_error::kFileUnreadable;
+    case FileFault::None: break;
+    }
     std::unique_ptr<MediaTrack> track;
-    if (Result failure = openTrack(fileName, track)) return failure;
+    Result failure = 0;
+    {
+        OpeningFile opening;
+        failure = openTrack(fileName, track);
+    }
+    if (failure) return failure;
     device = next_++;
     tracks_.emplace(device, std::move(track));
     return media_error::kNone;

@@ -9,6 +9,7 @@
 // a file becomes a track.
 class TrackMediaService : public MediaService {
 public:
+    TrackMediaService();
     Result open(const std::string& fileName, Device& device) override;
     void close(Device device) override;
     bool hasVideo(Device device) const override;

@@ -1,5 +1,6 @@
 #include "screens/Program.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "screens/Unit1.h"
@@ -10,6 +11,40 @@ Program::Program(Platform& platform, const std::string& executablePath, const Me
       application_(platform, executablePath),
       media_(makeMedia(application_.scheduler())) {}
 
+namespace {
+
+// Where the program looks for its files, relative to the current folder.
+constexpr const char* kDataFolder = "data";
+
+#ifndef ORBITROVE_PROGRAM_TO_LAUNCHER
+#define ORBITROVE_PROGRAM_TO_LAUNCHER "../../games/orbitrove"
+#define ORBITROVE_LAUNCHER "games/orbitrove"
+#endif
+
+// The installed launcher of this program, which starts it from the folder
+// that holds data/ (PREFIX/games/orbitrove for PREFIX/lib/orbitrove/orbitrove,
+// as packaging/ lays them out). Empty when there is none beside it.
+std::string installedLauncher() {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path self = fs::read_symlink("/proc/self/exe", error);
+    if (error) return {};
+    fs::path launcher = (self.parent_path() / ORBITROVE_PROGRAM_TO_LAUNCHER).lexically_normal();
+    return fs::is_regular_file(launcher, error) ? launcher.string() : std::string();
+}
+
+// Said when the current folder has no data/: the files are all there, the
+// program was only started from the wrong place.
+std::string startFolderNote() {
+    std::error_code error;
+    if (std::filesystem::is_directory(kDataFolder, error)) return {};
+    std::string launcher = installedLauncher();
+    return "The game must be started from the folder that holds data/, or through its launcher " +
+           (launcher.empty() ? std::string("(" ORBITROVE_LAUNCHER " in the installed game)") : launcher) + ".";
+}
+
+}  // namespace
+
 Program::~Program() { application_.destroyForms(); }
 
 bool Program::start(std::ostream& errors) {
@@ -19,7 +54,9 @@ bool Program::start(std::ostream& errors) {
         application_.createForm(Form2, *media_);
         return true;
     } catch (const std::exception& error) {
-        std::string text = startupErrorText(error, executablePath_);
+        // No screen is shown: what was made goes (the intro music stops).
+        application_.destroyForms();
+        std::string text = startupErrorText(error, executablePath_, startFolderNote());
         errors << "Application Error: " << text << '\n';
         application_.platform().showFatalError("Application Error", text);
         return false;

@@ -1,9 +1,14 @@
 #include "frame/sdl/SdlPlatform.h"
+#include "frame/Application.h"
+#include "frame/ErrorBox.h"
 #include "frame/sdl/SdlWindow.h"
 #include "frame/sdl/SdlX11Errors.h"
 #include "frame/sdl/Spawn.h"
 
 #include <SDL.h>
+
+#include <signal.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -114,6 +119,10 @@ bool translate(const SDL_Event& e, InputEvent& out) {
     }
 }
 
+// A hang-up (the terminal closed) ends the program like a termination
+// request: SDL turns SIGTERM into a quit event that the loop answers.
+void hangUp(int) { ::kill(::getpid(), SIGTERM); }
+
 bool unrequestedDriver(const char* driver) {
     const char* wanted = std::getenv("SDL_VIDEODRIVER");
     bool fallback = std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0;
@@ -137,11 +146,19 @@ SdlPlatform::SdlPlatform() : start_(std::chrono::steady_clock::now()) {
         SDL_Quit();
         throw NoDisplayError("no window system is available");
     }
-    // Sound is optional and must not take the display down with it.
-    SDL_InitSubSystem(SDL_INIT_AUDIO);
+    struct sigaction current {};
+    if (::sigaction(SIGHUP, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
+        struct sigaction forward {};
+        forward.sa_handler = hangUp;
+        sigemptyset(&forward.sa_mask);
+        hangUpInstalled_ = ::sigaction(SIGHUP, &forward, nullptr) == 0;
+    }
 }
 
-SdlPlatform::~SdlPlatform() { SDL_Quit(); }
+SdlPlatform::~SdlPlatform() {
+    if (hangUpInstalled_) ::signal(SIGHUP, SIG_DFL);
+    SDL_Quit();
+}
 
 // Whole milliseconds of the steady clock: SDL's own millisecond count runs a
 // millisecond ahead for part of every second, which fires ticks early.
@@ -209,8 +226,22 @@ bool SdlPlatform::nextEvent(InputEvent& event, int timeoutMs) {
     }
 }
 
+// The box is a screen of its own in this process, drawn by the frame like
+// the loop's error box (error icon, text, OK), with an application and loop
+// of its own: OK, Enter or a close request ends it, and so does a
+// termination signal, which SDL (or the hang-up handler) turns into a quit
+// event. No other process is involved, so none can outlive the program.
 void SdlPlatform::showFatalError(const std::string& title, const std::string& text) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title.c_str(), text.c_str(), nullptr);
+    try {
+        TApplication box(*this, title);
+        ErrorBox* form = nullptr;
+        std::string message = text, caption = title;
+        box.createForm(form, message, caption);
+        form->window().setTitle(title);
+        box.run();
+    } catch (const std::exception&) {
+        // No box then: standard error has the text already.
+    }
 }
 
 void SdlPlatform::openDocument(const std::string& address) { spawnDetached("xdg-open", address); }

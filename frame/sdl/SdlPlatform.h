@@ -42,4 +42,5 @@ private:
     std::vector<SdlWindow*> windows_;
     SdlTypesetter typesetter_;
     BmpReader pictures_;
+    bool hangUpInstalled_ = false;
 };

@@ -3,12 +3,36 @@
 #include <SDL_ttf.h>
 #include <fontconfig/fontconfig.h>
 
-#include <filesystem>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
 
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
+#include "frame/FileAccess.h"
 
 namespace {
+
+// A face alias file is a few lines; anything this large is not one.
+constexpr std::size_t kLargestAliasFile = 1 << 20;
+
+// Runs `call` with standard error pointed at /dev/null.
+template <class Call>
+bool withoutStandardError(Call&& call) {
+    std::fflush(stderr);
+    int saved = ::dup(STDERR_FILENO);
+    int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved >= 0 && null >= 0) ::dup2(null, STDERR_FILENO);
+    if (null >= 0) ::close(null);
+    bool result = call();
+    std::fflush(stderr);
+    if (saved >= 0) {
+        ::dup2(saved, STDERR_FILENO);
+        ::close(saved);
+    }
+    return result;
+}
 
 struct FaceFile {
     std::string path;
@@ -92,7 +116,27 @@ void SdlTypesetter::draw(Canvas& canvas, const TFont& font, const std::string& t
 
 void SdlTypesetter::addFaceAliases(const std::string& path) {
     FcInit();
-    // Fontconfig reads a relative name against its own folder, not ours.
-    std::string absolute = std::filesystem::absolute(path).string();
-    FcConfigParseAndLoad(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(absolute.c_str()), FcFalse);
+    // Read here, not by fontconfig, so that only a regular file is opened and
+    // nothing blocks; a file that is not there leaves the faces unaliased.
+    FileFault fault = FileFault::None;
+    int fd = openRegularFile(path, fault);
+    if (fd < 0) return;
+    std::string text;
+    char chunk[4096];
+    bool tooLarge = false;
+    for (ssize_t got; (got = ::read(fd, chunk, sizeof chunk)) > 0;) {
+        text.append(chunk, static_cast<std::size_t>(got));
+        if (text.size() > kLargestAliasFile) {
+            tooLarge = true;
+            break;
+        }
+    }
+    ::close(fd);
+    // Fontconfig writes its parse errors to standard error itself; the
+    // program's own message names the file instead.
+    bool loaded = !tooLarge && withoutStandardError([&] {
+        return FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(text.c_str()),
+                                              FcTrue) == FcTrue;  // without "complain" it answers true
+    });
+    if (!loaded) throw Exception("EParserError", fileErrorText("The font aliases are damaged", path));
 }

@@ -38,6 +38,8 @@ void SdlWindow::hide() {
     SDL_HideWindow(window_);
 }
 
+void SdlWindow::setTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
+
 void SdlWindow::setCursor(TCursor cursor) {
     if (cursor == cursor_) return;
     cursor_ = cursor;

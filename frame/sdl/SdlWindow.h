@@ -20,6 +20,7 @@ public:
     void show() override;
     void hide() override;
     void setCursor(TCursor cursor) override;
+    void setTitle(const std::string& title) override;
     void present(const Canvas& canvas, const std::vector<Rect>& rects) override;
     void uploadPending();
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -97,6 +98,52 @@ TEST(Simulator, MistakesAreReportedAndTheScriptGoesOn) {
     EXPECT_EQ(run.status, 2);
     for (const char* word : {"jump", "Form2.Nothing.Left", "seed", "Form9", "key", "wait"})
         EXPECT_NE(run.err.find(word), std::string::npos) << word;
+}
+
+// Each bad argument is named on standard error; the script goes on and the
+// status is 2. None of them may end the simulator early.
+TEST(Simulator, BadArgumentsAreNamedAndTheScriptGoesOn) {
+    struct Case {
+        std::string line;
+        std::string named;
+    };
+    const Case cases[] = {
+        {"move Form1", "Form1"},
+        {"click Form1.", "Form1."},
+        {"move Form1 -2147483648 5", "-2147483648"},
+        {"press Form1 5 32768", "32768"},
+        {"release Form1 -32768 0", "-32768"},
+        {"move Form1 99999999999999999999 0", "99999999999999999999"},
+        {"wait -1", "-1"},
+        {"wait 2.5", "2.5"},
+        {"wait 31536000001", "31536000001"},
+        {"wait 1e9", "1e9"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        SimRun run = simulate(c.line + "\nprint time\n");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "time=0\n");
+        EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    }
+    // The extremes themselves are fine.
+    SimRun edge = simulate("move Form1 -32767 32767\nclick Form1 32767 -32767\nwait 0\nprint time\n");
+    EXPECT_EQ(edge.status, 0) << edge.err;
+    EXPECT_EQ(edge.out, "time=0\n");
+}
+
+TEST(Simulator, ASeedOutsideTheDayIsAnError) {
+    for (const char* seed : {"-1", "86400000", "4294967296", "x"}) {
+        SCOPED_TRACE(seed);
+        SimRun run = simulate(std::string("seed ") + seed + "\nprint RandomSeed time\n");
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "RandomSeed=0\ntime=0\n");  // the default clock of day
+        EXPECT_NE(run.err.find(seed), std::string::npos) << run.err;
+    }
+    SimRun last = simulate("seed 86399999\nprint RandomSeed\n");
+    EXPECT_EQ(last.status, 0);
+    EXPECT_EQ(last.out, "RandomSeed=86399999\n");
 }
 
 TEST(Simulator, ShotsWriteTheVisibleScreen) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <functional>
 
 #include "MediaFiles.h"
@@ -89,12 +91,15 @@ TEST_F(PlayerCalls, OpensOnLoadOnlyWhenAskedAndClosesWhenDestroyed) {
     EXPECT_EQ(service.calls, (std::vector<std::string>{"open data/b.wav", "close 7"}));
 }
 
+// The text names the file as given and the folder it was looked for in.
 TEST_F(PlayerCalls, AFailedOpenRaisesTheServicesTextOrUnknownErrorCode) {
     TMediaPlayer player("player", service, loop);
+    player.setFileName("data/laser.wav");
+    std::string folder = std::filesystem::current_path().string();
     service.openResult = 1;
-    EXPECT_EQ(failure([&] { player.Open(); }), "the file is gone");
+    EXPECT_EQ(failure([&] { player.Open(); }), "the file is gone: data/laser.wav (looked for in " + folder + ")");
     service.openResult = 99;
-    EXPECT_EQ(failure([&] { player.Open(); }), "Unknown error code");
+    EXPECT_EQ(failure([&] { player.Open(); }), "Unknown error code: data/laser.wav (looked for in " + folder + ")");
     EXPECT_FALSE(player.isOpen());
 }
 

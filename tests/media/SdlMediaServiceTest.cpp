@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "MediaFiles.h"
@@ -92,6 +94,23 @@ TEST_F(SdlMediaServiceTest, FilesThatCannotOpenGiveTheirErrors) {
     EXPECT_EQ(service.open("no/such.wav", device), 1u);
     EXPECT_EQ(service.open(files.text("bad.mid", "nonsense"), device), 3u);
     EXPECT_FALSE(service.errorText(1).empty());
+}
+
+// A named pipe, a folder or a symbolic-link loop in a media file's place is
+// refused at once like a missing file: nothing waits for a writer.
+TEST_F(SdlMediaServiceTest, OnlyARegularFileIsOpened) {
+    namespace fs = std::filesystem;
+    fs::path folder = fs::path(files.text("x.txt", "")).parent_path();
+    std::string pipe = (folder / "pipe.wav").string(), loop = (folder / "loop.wav").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    fs::create_directory(folder / "folder.mid");
+    fs::create_symlink("loop.wav", loop);
+    MediaService::Device device = 0;
+    auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(service.open(pipe, device), 1u);
+    EXPECT_EQ(service.open((folder / "folder.mid").string(), device), 1u);
+    EXPECT_EQ(service.open(loop, device), 1u);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
 }
 
 }  // namespace

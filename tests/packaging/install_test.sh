@@ -3,7 +3,8 @@
 # the launcher, program, data, menu entry, icons, metadata and manual page are
 # in place and validate; the menu entry's command, started from another folder,
 # brings up the title screen under the window class the entry names, and
-# "Exit" ends it with status 0.
+# "Exit" ends it with status 0; the program started without data/ names the
+# launcher.
 # Run through xvfb-run-test with cmake, the build folder and the source folder.
 set -eu
 cmake=$1
@@ -59,4 +60,16 @@ wait "$pid" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status"
 written=$(cd "$work" && find elsewhere home -mindepth 1 | head -n 5)
 [ -z "$written" ] || fail "files written: $written"
+
+# The program itself, started from a folder without data/, names the
+# launcher that would have started it right; SIGTERM ends its box.
+(cd "$work/elsewhere" && HOME="$work/home" exec "$prefix/lib/orbitrove/orbitrove") >"$work/log" 2>&1 &
+pid=$!
+timeout 30 xdotool search --sync --onlyvisible --name '^Application Error$' >/dev/null || fail "no error box"
+kill -TERM "$pid"
+status=0
+wait "$pid" || status=$?
+[ "$status" -eq 1 ] || fail "exit status $status after the error box"
+grep -qF "must be started from the folder that holds data/, or through its launcher $prefix/games/orbitrove." \
+    "$work/log" || fail "the launcher is not named"
 echo "install test passed"

@@ -2,8 +2,11 @@
 #include <png.h>
 #include <unistd.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
@@ -72,6 +75,76 @@ TEST(BmpReader, AFileThatIsNoPictureRaisesAnInvalidGraphic) {
         EXPECT_EQ(error.className(), "EInvalidGraphic");
     }
     std::filesystem::remove(path);
+}
+
+std::string errorOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const Exception& error) {
+        return error.className() + ": " + error.what();
+    }
+    return "no error";
+}
+
+// A named pipe in a picture's place is refused at once, like a missing file,
+// and the message names the file.
+TEST(BmpReader, APipeOrAFolderIsRefusedAtOnceLikeAMissingFile) {
+    auto pipe = scratch("pipe.bmp"), folder = scratch("folder.bmp");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::filesystem::create_directory(folder);
+    BmpReader reader;
+    std::string missing = errorOf([&] { reader.read(scratch("missing.bmp").string()); });
+    EXPECT_EQ(missing.rfind("EInvalidGraphic: The picture cannot be found", 0), 0u) << missing;
+    EXPECT_NE(missing.find("missing.bmp (looked for in "), std::string::npos) << missing;
+    EXPECT_EQ(errorOf([&] { reader.read(pipe.string()); }).substr(0, 45), missing.substr(0, 45));
+    EXPECT_EQ(errorOf([&] { reader.read(folder.string()); }).substr(0, 45), missing.substr(0, 45));
+    std::filesystem::remove(pipe);
+    std::filesystem::remove(folder);
+}
+
+// A header announcing more pixels than the file holds, or a giant picture,
+// is refused before anything is allocated for it.
+TEST(BmpReader, AHeaderThatCannotBeTrueIsRefused) {
+    auto path = scratch("ship.bmp");
+    std::ifstream in("data/ship.bmp", std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 54u);
+    BmpReader reader;
+    auto withHeader = [&](int at, std::uint32_t value) {
+        std::string damaged = bytes;
+        for (int i = 0; i < 4; ++i) damaged[static_cast<std::size_t>(at + i)] = static_cast<char>(value >> (8 * i));
+        std::ofstream(path, std::ios::binary) << damaged;
+        return errorOf([&] { reader.read(path.string()); });
+    };
+    for (auto [at, value] : {std::pair{18, 30000u}, {22, 30000u}, {18, 0x7FFFFFFFu}, {22, 0x80000000u}, {18, 0u}}) {
+        std::string error = withHeader(at, value);
+        EXPECT_EQ(error.rfind("EInvalidGraphic: The picture is damaged", 0), 0u) << at << " " << value << ": " << error;
+        EXPECT_NE(error.find("ship.bmp (looked for in"), std::string::npos) << error;
+    }
+    std::ofstream(path, std::ios::binary) << bytes.substr(0, bytes.size() - 10);  // cut short
+    EXPECT_EQ(errorOf([&] { reader.read(path.string()); }).rfind("EInvalidGraphic: The picture is damaged", 0), 0u);
+    std::filesystem::remove(path);
+}
+
+// The face aliases: a file that is not there (or not a regular file) leaves
+// the faces as they are; a damaged one is an error naming it, and
+// fontconfig's own complaints do not reach standard error.
+TEST(SdlTypesetter, FaceAliasesAreReadOnlyFromARegularFileAndDamageIsNamed) {
+    SdlTypesetter typesetter;
+    auto pipe = scratch("fonts-pipe.conf"), damaged = scratch("fonts-damaged.conf");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    std::ofstream(damaged) << "<?xml version=\"1.0\"?>\n<fontconfig><alias><family>Arial";
+    EXPECT_EQ(errorOf([&] { typesetter.addFaceAliases(pipe.string()); }), "no error");
+    EXPECT_EQ(errorOf([&] { typesetter.addFaceAliases(scratch("none.conf").string()); }), "no error");
+    testing::internal::CaptureStderr();
+    std::string error = errorOf([&] { typesetter.addFaceAliases(damaged.string()); });
+    std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(error.rfind("EParserError: The font aliases are damaged: ", 0), 0u) << error;
+    EXPECT_NE(error.find("fonts-damaged.conf (looked for in"), std::string::npos) << error;
+    EXPECT_EQ(said, "");
+    EXPECT_EQ(errorOf([&] { typesetter.addFaceAliases("data/fonts.conf"); }), "no error");
+    std::filesystem::remove(pipe);
+    std::filesystem::remove(damaged);
 }
 
 TEST(SdlTypesetter, DrawsWithinWhatItMeasuresInTheGivenColour) {

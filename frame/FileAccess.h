@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+// Opening the program's own files (pictures, media, font aliases) safely:
+// only a regular file is opened, and the open never blocks, so a named pipe,
+// a device, a folder or a symbolic-link loop in a file's place is refused
+// like a missing file rather than stalling the start.
+enum class FileFault { None, Missing, Unreadable };
+
+// Opens `path` for reading (close-on-exec, blocking reads from then on);
+// the descriptor is the caller's to close. -1, with the fault, when refused.
+int openRegularFile(const std::string& path, FileFault& fault);
+
+// Whether `path` could be opened that way now; nothing stays open.
+FileFault checkRegularFile(const std::string& path);
+
+// An error text about a file: the message (its final "." dropped), then the
+// file as given and the absolute folder it was looked for in, for example
+// "The picture cannot be found: data/ship.bmp (looked for in /home/me/game)".
+std::string fileErrorText(const std::string& message, const std::string& path);

@@ -1,0 +1,43 @@
+#include "media/LibraryLog.h"
+
+extern "C" {
+#include <libavutil/log.h>
+}
+
+#include <atomic>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+std::atomic<int> opening{0};
+std::atomic<bool> said{false};
+
+void decoderLog(void*, int level, const char* format, va_list arguments) {
+    if (level > AV_LOG_ERROR || opening.load() > 0) return;
+    char text[400];
+    std::vsnprintf(text, sizeof text, format, arguments);
+    std::string message = text;
+    while (!message.empty() && (message.back() == '\n' || message.back() == ' ')) message.pop_back();
+    if (message.empty() || said.exchange(true)) return;
+    // One write, so that it stays one line among other threads' output.
+    std::string line = std::string(program_invocation_short_name) + ": the video decoder reports: " + message + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fflush(stderr);
+}
+
+}  // namespace
+
+void routeLibraryLogs() {
+    static const bool routed = [] {
+        av_log_set_callback(decoderLog);
+        return true;
+    }();
+    (void)routed;
+}
+
+OpeningFile::OpeningFile() { ++opening; }
+
+OpeningFile::~OpeningFile() { --opening; }

@@ -1,0 +1,17 @@
+#pragma once
+
+// FFmpeg writes its own log to standard error; the program's output is its
+// own. routeLibraryLogs() sends FFmpeg's log through here instead: messages
+// below an error are dropped; errors are held back while a file is being
+// opened (the open's own result reports it); any other error is said once,
+// as one line of the program's: "NAME: the video decoder reports: TEXT".
+void routeLibraryLogs();
+
+// While one lives, the libraries' errors belong to an open in progress.
+class OpeningFile {
+public:
+    OpeningFile();
+    ~OpeningFile();
+    OpeningFile(const OpeningFile&) = delete;
+    OpeningFile& operator=(const OpeningFile&) = delete;
+};
