@@ -111,7 +111,7 @@ header() {
     case "$2" in
     mid-first-40) head -c 40 "$data/intro.mid" >"$f" ;;
     mid-track-past-end) poke_be "$f" 18 4 2147483647 ;;
-    mid-more-tracks) poke_be "$f" 10 2 9 ;;
+    mid-more-tracks) poke_be "$f" 10 2 $(($(od -An -tu1 -j10 -N2 "$f" | awk '{print $1 * 256 + $2}') + 1)) ;;
     mid-no-division) poke_be "$f" 12 2 0 ;;
     mid-no-end-of-track) head -c $(($(size "$data/$(basename "$f")") - 4)) "$data/$(basename "$f")" >"$f" ;;
     mid-tempo-zero)
