@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "frame/sdl/BlockCopy.h"
 #include "frame/sdl/X11Fullscreen.h"
 
 SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(SdlWindow*)> onDestroy)
@@ -93,9 +94,8 @@ void SdlWindow::leaveFullscreen() {
     SDL_SetWindowPosition(window_, windowedAt_.x, windowedAt_.y);
 }
 
-// The canvas's pixels are 0x00RRGGBB, which SDL copies to a surface of the
-// same layout row by row and converts to any other.
-SDL_Surface* SdlWindow::source(const Canvas& canvas) {
+// The canvas's pixels as SDL sees them: 0x00RRGGBB.
+SDL_Surface* SdlWindow::sourceOf(const Canvas& canvas) {
     auto* pixels = const_cast<Rgb*>(canvas.pixels().data());
     if (source_ && (source_->pixels != pixels || source_->w != canvas.width() || source_->h != canvas.height())) {
         SDL_FreeSurface(source_);
@@ -116,23 +116,33 @@ void SdlWindow::clearIfNew(SDL_Surface* surface) {
     pending_.push_back({0, 0, surface->w, surface->h});
 }
 
+// The canvas's own pixel layout is copied at memory speed; any other
+// surface, or a rectangle the surface cuts, goes through SDL's converting
+// and stretching blit.
+void SdlWindow::copy(const Canvas& canvas, const Rect& from, SDL_Surface* surface, const Rect& to, int scale) {
+    bool inside = to.intersected({0, 0, surface->w, surface->h}) == to;
+    if (inside && surface->format->format == SDL_PIXELFORMAT_RGB888) {
+        copyBlocks(canvas, from, static_cast<std::uint8_t*>(surface->pixels), surface->pitch, {to.x, to.y}, scale);
+    } else if (SDL_Surface* source = sourceOf(canvas)) {
+        SDL_Rect sourceRect{from.x, from.y, from.width, from.height}, target{to.x, to.y, to.width, to.height};
+        SDL_BlitScaled(source, &sourceRect, surface, &target);
+    }
+}
+
 void SdlWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
-    SDL_Surface* from = source(canvas);
-    if (!surface || !from) return;
+    if (!surface) return;
     if (pending_.empty()) pendingSince_ = SDL_GetTicks64();
     clearIfNew(surface);
     Viewport view = viewport();
     Rect bounds{0, 0, canvas.width(), canvas.height()};
-    SDL_Rect whole{0, 0, surface->w, surface->h};
     for (const Rect& rect : rects) {
         Rect r = rect.intersected(bounds);
         if (r.empty()) continue;
-        Rect p = view.toPhysical(r);
-        SDL_Rect source{r.x, r.y, r.width, r.height}, target{p.x, p.y, p.width, p.height}, shown;
-        // Equal sizes make this a plain blit; larger ones a nearest-neighbour stretch.
-        SDL_BlitScaled(from, &source, surface, &target);
-        if (SDL_IntersectRect(&target, &whole, &shown)) pending_.push_back(shown);
+        Rect to = view.toPhysical(r);
+        copy(canvas, r, surface, to, view.scale());
+        Rect shown = to.intersected({0, 0, surface->w, surface->h});
+        if (!shown.empty()) pending_.push_back({shown.x, shown.y, shown.width, shown.height});
     }
     if (SDL_GetTicks64() - pendingSince_ >= kLongestHold) uploadPending();
 }

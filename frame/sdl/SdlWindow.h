@@ -42,7 +42,8 @@ private:
     static constexpr Uint64 kLongestHold = 10;
 
     Viewport viewport() const;
-    SDL_Surface* source(const Canvas& canvas);
+    SDL_Surface* sourceOf(const Canvas& canvas);
+    void copy(const Canvas& canvas, const Rect& from, SDL_Surface* surface, const Rect& to, int scale);
     void clearIfNew(SDL_Surface* surface);
     void enterFullscreen();
     void leaveFullscreen();
@@ -55,7 +56,7 @@ private:
     bool fullscreen_ = false;
     Point windowedAt_;               // where the window was before fullscreen, in its pixels
     Size surfaceSize_;               // of the surface painted last, to notice a new one
-    SDL_Surface* source_ = nullptr;  // the canvas's pixels as SDL sees them
+    SDL_Surface* source_ = nullptr;  // made only for surfaces of another layout
     std::vector<SDL_Rect> pending_;
     Uint64 pendingSince_ = 0;  // when the oldest waiting rectangle was painted
     std::function<void(SdlWindow*)> onDestroy_;

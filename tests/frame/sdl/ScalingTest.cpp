@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
+#include "frame/sdl/BlockCopy.h"
 #include "frame/sdl/FullscreenKeys.h"
 #include "frame/sdl/ScaleChoice.h"
 #include "frame/sdl/Viewport.h"
@@ -102,6 +104,40 @@ TEST(ViewportTest, ADisplaySmallerThanTheWindowKeepsScaleOne) {
     EXPECT_EQ(view.scale(), 1);
     EXPECT_EQ(view.origin(), (Point{-16, -27}));
 }
+
+// A canvas whose every pixel differs, copied into a larger surface with
+// rows longer than the picture: the scaled rectangle lands where asked, as
+// exact blocks, and nothing around it is touched.
+class BlockCopyTest : public ::testing::TestWithParam<int> {
+protected:
+    static constexpr Rgb kUntouched = 0xABCDEF;
+    static constexpr int kWidth = 40, kHeight = 30, kPitch = (kWidth + 3) * 4;
+
+    BlockCopyTest() : canvas_(5, 4), surface_(static_cast<std::size_t>(kPitch / 4) * kHeight, kUntouched) {
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 5; ++x) canvas_.setPixel(x, y, static_cast<Rgb>(0x010000 * x + 0x000100 * y + 7));
+    }
+    Rgb at(int x, int y) const { return surface_[static_cast<std::size_t>(y) * (kPitch / 4) + x]; }
+
+    Canvas canvas_;
+    std::vector<Rgb> surface_;
+};
+
+TEST_P(BlockCopyTest, EveryPixelBecomesAnExactBlock) {
+    int k = GetParam();
+    Rect from{1, 1, 3, 2};
+    Point to{2, 3};
+    copyBlocks(canvas_, from, reinterpret_cast<std::uint8_t*>(surface_.data()), kPitch, to, k);
+    Rect scaled{to.x, to.y, from.width * k, from.height * k};
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x) {
+            Rgb expected =
+                scaled.contains({x, y}) ? canvas_.pixel(from.x + (x - to.x) / k, from.y + (y - to.y) / k) : kUntouched;
+            ASSERT_EQ(at(x, y), expected) << "at " << x << "," << y << " scale " << k;
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, BlockCopyTest, ::testing::Values(1, 2, 3, 8));
 
 TEST(FullscreenKeysTest, F11AndAltEnterAlwaysSwitch) {
     for (bool fullscreen : {false, true}) {
