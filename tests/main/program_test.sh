@@ -6,6 +6,7 @@
 # process with status 0, having written no file.
 # Run through xvfb-run-test with the program and the data folder.
 set -eu
+. "$(dirname "$0")/start_game.sh"
 program=$1
 data=$2
 home=$(mktemp -d)
@@ -41,17 +42,7 @@ window=$(xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
 sleep 0.5
 placed 632 454 157
 click 310 436                       # "Přeskočit"
-xdotool mousemove --window "$window" 548 60
-sleep 0.3
-click 548 60                        # the lit start button
-title=$window
-for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --name '^Orbitrove$' | head -n 1)
-    [ -n "$window" ] && [ "$window" != "$title" ] && break
-    sleep 0.1
-done
-[ "$window" != "$title" ] || fail "the game screen did not come up"
-sleep 0.5
+start_game 548 60                   # the lit start button
 placed 632 446 161
 
 ok_x=316

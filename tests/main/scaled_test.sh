@@ -8,6 +8,7 @@
 # and place. Both screens carry the game's icon; a hint is scaled too. Run through xvfb-run-test
 # --screen 3840x2160x24 with the program, the simulator and the data folder.
 set -eu
+. "$(dirname "$0")/start_game.sh"
 program=$1
 simulator=$2
 data=$3
@@ -78,17 +79,7 @@ key alt+Return
 placed 1264 908 1288 626
 shows_shot 2 1288 626
 
-xdotool mousemove --window "$window" 1096 120
-sleep 0.3
-click 1096 120                      # the lit start button
-title=$window
-for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --name '^Orbitrove$' | head -n 1)
-    [ -n "$window" ] && [ "$window" != "$title" ] && break
-    sleep 0.1
-done
-[ "$window" != "$title" ] || fail "the game screen did not come up"
-sleep 0.5
+start_game 1096 120                 # the lit start button
 placed 1264 892 1288 634
 ok_x=$((1288 + 632))
 ok_y=$((634 + 762))
