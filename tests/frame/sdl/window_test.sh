@@ -1,9 +1,10 @@
 #!/bin/sh
 # A real window under Xvfb: borderless, of its size, centred; a real key
-# and a real click reach their handlers. With ORBITROVE_SCALE=2 it is twice
-# its size, still centred, and a click at the doubled place reaches the
-# button; a scale out of range is ignored and said so. Run through
-# xvfb-run-test.
+# and a real click reach their handlers. F11 fills the screen and Escape
+# gives the window back its size and place, neither reaching the handlers;
+# Escape in a window does. With ORBITROVE_SCALE=2 the window is twice its
+# size, still centred, and a click at the doubled place reaches the button;
+# a scale out of range is ignored and said so. Run through xvfb-run-test.
 set -eu
 probe=$1
 out=$(mktemp)
@@ -13,26 +14,38 @@ trap 'rm -f "$out"' EXIT
 xprop -root -f _MOTIF_WM_HINTS 32c -set _MOTIF_WM_HINTS 0
 fail() { echo "FAIL: $*"; cat "$out"; kill "$pid" 2>/dev/null; exit 1; }
 
+# Checks the window's size and place.
+placed() {
+    geometry=$(xwininfo -id "$window")
+    echo "$geometry" | grep -q "Width: $1\$" || fail "width: $geometry"
+    echo "$geometry" | grep -q "Height: $2\$" || fail "height: $geometry"
+    echo "$geometry" | grep -q "Absolute upper-left X:  $3\$" || fail "not at x $3: $geometry"
+    echo "$geometry" | grep -q "Absolute upper-left Y:  $4\$" || fail "not at y $4: $geometry"
+}
+
 # Runs the probe with ORBITROVE_SCALE set to $1 and checks a window of
 # $2 x $3 at ($4, $5), clicked at ($6, $7).
 probe_at() {
     ORBITROVE_SCALE=$1 "$probe" >"$out" 2>&1 &
     pid=$!
     window=$(xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
-    geometry=$(xwininfo -id "$window")
-    echo "$geometry" | grep -q "Width: $2\$" || fail "width: $geometry"
-    echo "$geometry" | grep -q "Height: $3\$" || fail "height: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left X:  $4\$" || fail "not centred: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left Y:  $5\$" || fail "not centred: $geometry"
+    placed "$2" "$3" "$4" "$5"
     hints=$(xprop -id "$window" _MOTIF_WM_HINTS)
     echo "$hints" | grep -q '= 0x2, 0x0, 0x0' || fail "has a frame: $hints"
     xdotool windowfocus --sync "$window"
-    xdotool key Left
+    xdotool key Left F11
+    sleep 0.3
+    placed 1024 768 0 0
+    xdotool key Escape
+    sleep 0.3
+    placed "$2" "$3" "$4" "$5"
+    xdotool key Escape
     xdotool mousemove --window "$window" "$6" "$7"
     xdotool click 1
     wait "$pid" || fail "exit status $?"
     grep -qx 'shown' "$out" || fail "no show"
     grep -qx 'key 37' "$out" || fail "key did not arrive"
+    [ "$(grep -c '^key' "$out")" -eq 2 ] && grep -qx 'key 27' "$out" || fail "fullscreen keys reached the handler"
     grep -qx 'click' "$out" || fail "click did not arrive"
 }
 
