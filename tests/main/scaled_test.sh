@@ -8,6 +8,7 @@
 # and place. Both screens carry the game's icon; a hint is scaled too. Run through xvfb-run-test
 # --screen 3840x2160x24 with the program, the simulator and the data folder.
 set -eu
+. "$(dirname "$0")/../window_checks.sh"
 . "$(dirname "$0")/start_game.sh"
 program=$1
 simulator=$2
@@ -17,25 +18,13 @@ trap 'rm -rf "$home"' EXIT
 ln -s "$data" "$home/data"
 fail() { echo "FAIL: $*"; cat "$home/log" 2>/dev/null; exit 1; }
 
-click() {
-    xdotool mousemove --window "$window" "$1" "$2"
-    xdotool click 1
-    sleep 0.5
-}
 key() {
     xdotool key "$1"
     sleep 0.5
 }
 screenshot() { import -silent -window root "$home/screen.png"; }
-# Checks the visible window's size, place and icon.
-placed() {
-    xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "no icon"
-    geometry=$(xwininfo -id "$window")
-    echo "$geometry" | grep -q "Width: $1\$" || fail "width: $geometry"
-    echo "$geometry" | grep -q "Height: $2\$" || fail "height: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left X:  $3\$" || fail "not at x $3: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left Y:  $4\$" || fail "not at y $4: $geometry"
-}
+# Checks that the window shows the game's icon.
+has_icon() { xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "no icon"; }
 # Compares the screen at (x, y) with the simulator's shot, each of its
 # pixels blown up to a k x k block: no pixel may differ.
 shows_shot() {
@@ -61,6 +50,7 @@ pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
 sleep 0.5
 placed 1264 908 1288 626
+has_icon
 click 620 872                       # "Přeskočit"
 shows_shot 2 1288 626
 
@@ -81,6 +71,7 @@ shows_shot 2 1288 626
 
 start_game 1096 120                 # the lit start button
 placed 1264 892 1288 634
+has_icon
 ok_x=$((1288 + 632))
 ok_y=$((634 + 762))
 before=$(pixel $ok_x $ok_y)

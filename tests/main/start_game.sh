@@ -1,6 +1,6 @@
 # Sourced by the real-program tests: `start_game X Y` lights the title
 # screen's start button at the window point (X, Y), clicks it and makes
-# $window the game screen's window. Needs $window, click and fail.
+# $window the game screen's window. Needs window_checks.sh and fail.
 start_game() {
     xdotool mousemove --window "$window" "$1" "$2"
     sleep 0.3

@@ -6,6 +6,7 @@
 # size, still centred, and a click at the doubled place reaches the button;
 # a scale out of range is ignored and said so. Run through xvfb-run-test.
 set -eu
+. "$(dirname "$0")/../../window_checks.sh"
 probe=$1
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
@@ -14,15 +15,6 @@ trap 'rm -f "$out"' EXIT
 xprop -root -f _MOTIF_WM_HINTS 32c -set _MOTIF_WM_HINTS 0
 fail() { echo "FAIL: $*"; cat "$out"; kill "$pid" 2>/dev/null; exit 1; }
 
-# Checks the window's size and place.
-placed() {
-    geometry=$(xwininfo -id "$window")
-    echo "$geometry" | grep -q "Width: $1\$" || fail "width: $geometry"
-    echo "$geometry" | grep -q "Height: $2\$" || fail "height: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left X:  $3\$" || fail "not at x $3: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left Y:  $4\$" || fail "not at y $4: $geometry"
-}
-
 # Runs the probe with ORBITROVE_SCALE set to $1 and checks a window of
 # $2 x $3 at ($4, $5), clicked at ($6, $7).
 probe_at() {
@@ -30,8 +22,7 @@ probe_at() {
     pid=$!
     window=$(xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
     placed "$2" "$3" "$4" "$5"
-    hints=$(xprop -id "$window" _MOTIF_WM_HINTS)
-    echo "$hints" | grep -q '= 0x2, 0x0, 0x0' || fail "has a frame: $hints"
+    borderless
     xdotool windowfocus --sync "$window"
     xdotool key Left F11
     sleep 0.3
