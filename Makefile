@@ -5,6 +5,9 @@ TOOLS_BUILD   := build-tools
 PACKAGE_BUILD := build-package
 JOBS          := $(shell nproc)
 CMAKE_FLAGS ?=
+# The builds below are make's children: without this each one says which
+# folder it enters and leaves.
+MAKEFLAGS += --no-print-directory
 
 .PHONY: run test assets build deps test-deps bench sim package clean
 

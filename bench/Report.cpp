@@ -40,15 +40,30 @@ std::string cell(const Row& row, const Figures& figures) {
     return text.str();
 }
 
+void copyRow(std::ostream& out, const char* label, const std::vector<CopyColumn>& columns, double CopyFigures::*value) {
+    out << std::left << std::setw(38) << label << std::right << std::fixed << std::setprecision(1);
+    for (const CopyColumn& column : columns) out << std::setw(15) << column.figures.*value;
+    out << '\n';
+}
+
 }  // namespace
 
-void printReport(std::ostream& out, const Figures& frame, const Figures& polling) {
-    out << std::left << std::setw(38) << "" << std::right << std::setw(14) << "frame loop" << std::setw(15)
-        << "polling loop"
-        << "   target\n";
+void printReport(std::ostream& out, const std::vector<ReportColumn>& columns) {
+    out << std::left << std::setw(38) << "" << std::right;
+    for (const ReportColumn& column : columns) out << std::setw(15) << column.heading;
+    out << "   target\n";
     for (const Row& row : kRows) {
-        out << std::left << std::setw(38) << row.label << std::right << std::setw(14) << cell(row, frame)
-            << std::setw(15) << cell(row, polling) << "   " << row.target << '\n';
+        out << std::left << std::setw(38) << row.label << std::right;
+        for (const ReportColumn& column : columns) out << std::setw(15) << cell(row, column.figures);
+        out << "   " << row.target << '\n';
     }
     out << "* misses its target\n";
+}
+
+void printCopyReport(std::ostream& out, const std::vector<CopyColumn>& columns) {
+    out << std::left << std::setw(38) << "full-window copy, median (us)" << std::right;
+    for (const CopyColumn& column : columns) out << std::setw(15) << "k = " + std::to_string(column.scale);
+    out << '\n';
+    copyRow(out, "  canvas to window surface", columns, &CopyFigures::copyMedianUs);
+    copyRow(out, "  window surface to X server", columns, &CopyFigures::uploadMedianUs);
 }

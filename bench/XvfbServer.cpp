@@ -24,7 +24,7 @@ constexpr int kStartTimeoutMs = 10'000;
     int keptFd = dup(fd);  // without close-on-exec
     char fdText[16];
     snprintf(fdText, sizeof fdText, "%d", keptFd);
-    execlp("Xvfb", "Xvfb", "-displayfd", fdText, "-screen", "0", "1024x768x24", "-nolisten", "tcp",
+    execlp("Xvfb", "Xvfb", "-displayfd", fdText, "-screen", "0", "3840x2160x24", "-nolisten", "tcp",
            static_cast<char*>(nullptr));
     _exit(127);
 }

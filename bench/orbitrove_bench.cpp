@@ -10,7 +10,9 @@
 #include <iostream>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "bench/CopyRun.h"
 #include "bench/LoadRun.h"
 #include "bench/Report.h"
 #include "bench/XvfbServer.h"
@@ -18,6 +20,8 @@
 namespace {
 
 constexpr std::chrono::milliseconds kWarmUp{1000};
+constexpr int kCopies = 300;
+constexpr int kScales[] = {1, 2, 3};
 
 struct Options {
     int seconds = 30;
@@ -46,19 +50,22 @@ std::optional<Options> parse(int argc, char** argv) {
     return options;
 }
 
-bool writeAll(int fd, const Figures& figures) {
-    return write(fd, &figures, sizeof figures) == static_cast<ssize_t>(sizeof figures);
+template <typename Result>
+bool writeAll(int fd, const Result& result) {
+    return write(fd, &result, sizeof result) == static_cast<ssize_t>(sizeof result);
 }
 
-// Each loop runs in a process of its own, so that its peak memory and its
-// SDL start-up are not the other's.
-std::optional<Figures> inChild(const std::function<Figures()>& measure) {
+// Each run has a process of its own, so that its peak memory, its SDL
+// start-up and its scale are not another's.
+template <typename Result>
+std::optional<Result> inChild(int scale, const std::function<Result()>& measure) {
     int fds[2];
     if (pipe(fds) != 0) return std::nullopt;
     std::cout.flush();
     pid_t pid = fork();
     if (pid == 0) {
         close(fds[0]);
+        setenv("ORBITROVE_SCALE", std::to_string(scale).c_str(), 1);
         try {
             _exit(writeAll(fds[1], measure()) ? 0 : 1);
         } catch (const std::exception& error) {
@@ -67,13 +74,41 @@ std::optional<Figures> inChild(const std::function<Figures()>& measure) {
         }
     }
     close(fds[1]);
-    Figures figures;
-    bool got = pid > 0 && read(fds[0], &figures, sizeof figures) == static_cast<ssize_t>(sizeof figures);
+    Result result;
+    bool got = pid > 0 && read(fds[0], &result, sizeof result) == static_cast<ssize_t>(sizeof result);
     close(fds[0]);
     int status = 0;
     if (pid > 0) waitpid(pid, &status, 0);
     if (!got || !WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
-    return figures;
+    return result;
+}
+
+std::optional<ReportColumn> loopColumn(Loop loop, int scale, RunLength length) {
+    auto figures = inChild<Figures>(scale, [&] { return measureLoop(loop, length); });
+    if (!figures) return std::nullopt;
+    std::string name = loop == Loop::Frame ? "frame" : "polling";
+    return ReportColumn{name + ", k = " + std::to_string(scale), *figures};
+}
+
+bool measureLoops(RunLength length, std::vector<ReportColumn>& columns) {
+    auto polling = loopColumn(Loop::Polling, 1, length);
+    if (!polling) return false;
+    for (int scale : kScales) {
+        auto frame = loopColumn(Loop::Frame, scale, length);
+        if (!frame) return false;
+        columns.push_back(*frame);
+        if (scale == 1) columns.push_back(*polling);
+    }
+    return true;
+}
+
+bool measureCopies(std::vector<CopyColumn>& columns) {
+    for (int scale : kScales) {
+        auto copy = inChild<CopyFigures>(scale, [] { return measureCopy(kCopies); });
+        if (!copy) return false;
+        columns.push_back({scale, *copy});
+    }
+    return true;
 }
 
 int bench(const Options& options) {
@@ -83,13 +118,14 @@ int bench(const Options& options) {
         setenv("DISPLAY", server->display().c_str(), 1);
     }
     RunLength length{kWarmUp, std::chrono::seconds(options.seconds)};
-    std::cout << "16 timers on a 632 x 446 window, display " << std::getenv("DISPLAY") << ", " << options.seconds
-              << " s per loop after a " << kWarmUp.count() << " ms warm-up\n\n";
-    auto frame = inChild([&] { return measureLoop(Loop::Frame, length); });
-    if (!frame) return 1;
-    auto polling = inChild([&] { return measureLoop(Loop::Polling, length); });
-    if (!polling) return 1;
-    printReport(std::cout, *frame, *polling);
+    std::cout << "16 timers on a 632 x 446 window at scale k, display " << std::getenv("DISPLAY") << ", "
+              << options.seconds << " s per loop after a " << kWarmUp.count() << " ms warm-up\n\n";
+    std::vector<ReportColumn> loops;
+    std::vector<CopyColumn> copies;
+    if (!measureLoops(length, loops) || !measureCopies(copies)) return 1;
+    printReport(std::cout, loops);
+    std::cout << '\n';
+    printCopyReport(std::cout, copies);
     return 0;
 }
 

@@ -7,7 +7,7 @@
 int main(int, char** argv) {
     std::unique_ptr<SdlPlatform> platform;
     try {
-        platform = std::make_unique<SdlPlatform>();
+        platform = std::make_unique<SdlPlatform>("data/icons/orbitrove-64.png");
     } catch (const NoDisplayError& error) {
         std::cerr << "orbitrove: cannot open a display: " << error.what() << '\n';
         return 1;

@@ -1,9 +1,12 @@
 #include "frame/sdl/SdlPlatform.h"
 #include "frame/Application.h"
 #include "frame/ErrorBox.h"
+#include "frame/sdl/FullscreenKeys.h"
+#include "frame/sdl/ScaleChoice.h"
 #include "frame/sdl/SdlWindow.h"
 #include "frame/sdl/SdlX11Errors.h"
 #include "frame/sdl/Spawn.h"
+#include "frame/sdl/XftDpi.h"
 
 #include <SDL.h>
 
@@ -13,6 +16,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <thread>
 
 namespace {
@@ -66,7 +70,8 @@ bool translateWindowEvent(const SDL_WindowEvent& w, InputEvent& out) {
     using Type = InputEvent::Type;
     switch (w.event) {
     case SDL_WINDOWEVENT_CLOSE: out.type = Type::Close; return true;
-    case SDL_WINDOWEVENT_EXPOSED: out.type = Type::Expose; return true;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED: out.type = Type::Expose; return true;
     case SDL_WINDOWEVENT_FOCUS_GAINED: out.type = Type::FocusGained; return true;
     case SDL_WINDOWEVENT_LEAVE: out.type = Type::MouseLeave; return true;
     default: return false;
@@ -129,9 +134,26 @@ bool unrequestedDriver(const char* driver) {
     return fallback && !(wanted && std::strcmp(wanted, driver) == 0);
 }
 
+Size firstDisplay() {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
+    return {mode.w, mode.h};
+}
+
+// The desktop's own scale: its text resolution where it sets one, else the
+// resolution SDL works out from the display's physical size.
+int desktopScale() {
+    std::optional<double> dpi = desktopXftDpi();
+    float horizontal = 0;
+    if (!dpi && SDL_GetDisplayDPI(0, nullptr, &horizontal, nullptr) == 0) dpi = horizontal;
+    ScaleChoice choice(std::getenv("ORBITROVE_SCALE"), dpi, firstDisplay());
+    if (choice.rejected()) std::cerr << "ORBITROVE_SCALE is not a whole number from 1 to 8; it is ignored\n";
+    return choice.scale();
+}
+
 }  // namespace
 
-SdlPlatform::SdlPlatform() : start_(std::chrono::steady_clock::now()) {
+SdlPlatform::SdlPlatform(const std::string& iconPath) : start_(std::chrono::steady_clock::now()), icon_(iconPath) {
     // A GL-backed window surface means a software GL renderer on X servers
     // without a driver, at many times the CPU.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -153,6 +175,7 @@ SdlPlatform::SdlPlatform() : start_(std::chrono::steady_clock::now()) {
         sigemptyset(&forward.sa_mask);
         hangUpInstalled_ = ::sigaction(SIGHUP, &forward, nullptr) == 0;
     }
+    scale_ = pointerScale_ = desktopScale();
 }
 
 SdlPlatform::~SdlPlatform() {
@@ -174,15 +197,24 @@ std::uint32_t SdlPlatform::utcMillisecondOfDay() {
 }
 
 Size SdlPlatform::screenSize() {
-    SDL_DisplayMode mode;
-    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {640, 480};
-    return {mode.w, mode.h};
+    Size display = firstDisplay();
+    if (display == Size{}) return {640, 480};
+    return {display.width / scale_, display.height / scale_};
 }
 
 std::unique_ptr<PlatformWindow> SdlPlatform::createWindow(Size size, WindowKind kind) {
-    auto window = std::make_unique<SdlWindow>(size, kind, [this](SdlWindow* gone) { std::erase(windows_, gone); });
+    int scale = kind == WindowKind::Tooltip ? pointerScale_ : scale_;
+    auto window =
+        std::make_unique<SdlWindow>(size, kind, scale, [this](SdlWindow* gone) { std::erase(windows_, gone); });
+    if (kind == WindowKind::Screen) window->setIcon(icon_.surface());
     windows_.push_back(window.get());
     return window;
+}
+
+SdlWindow* SdlPlatform::windowWithId(std::uint32_t id) const {
+    for (SdlWindow* window : windows_)
+        if (static_cast<std::uint32_t>(window->id()) == id) return window;
+    return nullptr;
 }
 
 bool SdlPlatform::takeEvent(SDL_Event& e, int timeoutMs) {
@@ -221,9 +253,35 @@ bool SdlPlatform::nextEvent(InputEvent& event, int timeoutMs) {
             event = eventFor(InputEvent::Type::Close, 0, {});
             return true;
         }
-        if (translate(e, event)) return true;
+        if (e.type == SDL_KEYDOWN && takeFullscreenKey(e.key)) {
+            timeoutMs = 0;
+            continue;
+        }
+        if (translate(e, event)) {
+            toLogical(event);
+            return true;
+        }
         timeoutMs = 0;
     }
+}
+
+// The window's new size comes back as an event, on which the frame paints
+// it anew; a held key switches only once.
+bool SdlPlatform::takeFullscreenKey(const SDL_KeyboardEvent& key) {
+    SdlWindow* window = windowWithId(key.windowID);
+    if (!window || !togglesFullscreen(key.keysym.sym, key.keysym.mod, window->fullscreen())) return false;
+    if (!key.repeat) window->toggleFullscreen();
+    return true;
+}
+
+void SdlPlatform::toLogical(InputEvent& event) {
+    using Type = InputEvent::Type;
+    bool pointer = event.type == Type::MouseMove || event.type == Type::MouseDown || event.type == Type::MouseUp ||
+                   event.type == Type::Wheel;
+    SdlWindow* window = windowWithId(static_cast<std::uint32_t>(event.window));
+    if (!pointer || !window) return;
+    event.pos = window->toLogical(event.pos);
+    pointerScale_ = window->scale();
 }
 
 // The box is a screen of its own in this process, drawn by the frame like

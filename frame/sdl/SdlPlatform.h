@@ -1,14 +1,18 @@
 #pragma once
 #include <chrono>
+#include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "frame/Platform.h"
 #include "frame/sdl/BmpFile.h"
 #include "frame/sdl/SdlTypesetter.h"
+#include "frame/sdl/WindowIcon.h"
 
 class SdlWindow;
 union SDL_Event;
+struct SDL_KeyboardEvent;
 
 // Thrown when no display can be opened.
 class NoDisplayError : public std::runtime_error {
@@ -18,9 +22,14 @@ public:
 
 // Real borderless windows on software surfaces through SDL2. The event loop
 // sleeps in the window system until input arrives or the next timer is due.
+// Windows are scaled by a whole number chosen at start (see ScaleChoice);
+// sizes, places and pointer positions reach the frame in logical pixels.
+// F11, Alt+Enter and, in fullscreen, Escape are taken before the frame's
+// key routing to switch the focused window in and out of fullscreen.
 class SdlPlatform : public Platform {
 public:
-    SdlPlatform();
+    // The screens' windows show the icon at `iconPath` (PNG) when it can be read.
+    explicit SdlPlatform(const std::string& iconPath = {});
     ~SdlPlatform() override;
 
     std::uint64_t now() override;
@@ -36,10 +45,17 @@ public:
 private:
     bool takeEvent(SDL_Event& event, int timeoutMs);
     bool waitUntil(SDL_Event& event, std::uint64_t dueMs);
+    SdlWindow* windowWithId(std::uint32_t id) const;
+    bool takeFullscreenKey(const SDL_KeyboardEvent& key);
+    void toLogical(InputEvent& event);
 
     std::chrono::steady_clock::time_point start_;
     std::uint64_t lastPump_ = ~std::uint64_t{0};
     std::vector<SdlWindow*> windows_;
+    int scale_ = 1;
+    // A tool-tip takes the scale of the window the pointer was last over.
+    int pointerScale_ = 1;
+    WindowIcon icon_;
     SdlTypesetter typesetter_;
     BmpReader pictures_;
     bool hangUpInstalled_ = false;

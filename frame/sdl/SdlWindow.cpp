@@ -3,30 +3,48 @@
 #include <stdexcept>
 #include <string>
 
-SdlWindow::SdlWindow(Size size, WindowKind kind, std::function<void(SdlWindow*)> onDestroy)
-    : onDestroy_(std::move(onDestroy)) {
+#include "frame/sdl/BlockCopy.h"
+#include "frame/sdl/X11Fullscreen.h"
+
+SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(SdlWindow*)> onDestroy)
+    : logical_(size), scale_(scale), onDestroy_(std::move(onDestroy)) {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
-    window_ =
-        SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width, size.height, flags);
+    window_ = SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width * scale,
+                               size.height * scale, flags);
     if (!window_) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
 }
 
 SdlWindow::~SdlWindow() {
     onDestroy_(this);
+    if (source_) SDL_FreeSurface(source_);
     if (hand_) SDL_FreeCursor(hand_);
     SDL_DestroyWindow(window_);
 }
 
 int SdlWindow::id() const { return static_cast<int>(SDL_GetWindowID(window_)); }
 
-Point SdlWindow::position() const {
-    Point p;
-    SDL_GetWindowPosition(window_, &p.x, &p.y);
-    return p;
+Viewport SdlWindow::viewport() const {
+    if (!fullscreen_) return {{0, 0}, scale_};
+    Size area;
+    SDL_GetWindowSize(window_, &area.width, &area.height);
+    return Viewport::fitted(area, logical_);
 }
 
-void SdlWindow::setPosition(Point topLeft) { SDL_SetWindowPosition(window_, topLeft.x, topLeft.y); }
+Point SdlWindow::position() const {
+    Point at;
+    SDL_GetWindowPosition(window_, &at.x, &at.y);
+    Viewport view = viewport();
+    return Viewport({0, 0}, view.scale()).toLogical({at.x + view.origin().x, at.y + view.origin().y});
+}
+
+void SdlWindow::setPosition(Point topLeft) {
+    Point at{topLeft.x * scale_, topLeft.y * scale_};
+    if (fullscreen_) windowedAt_ = at;
+    else SDL_SetWindowPosition(window_, at.x, at.y);
+}
+
+Point SdlWindow::toLogical(Point physical) const { return viewport().toLogical(physical); }
 
 void SdlWindow::show() {
     SDL_ShowWindow(window_);
@@ -40,6 +58,10 @@ void SdlWindow::hide() {
 
 void SdlWindow::setTitle(const std::string& title) { SDL_SetWindowTitle(window_, title.c_str()); }
 
+void SdlWindow::setIcon(SDL_Surface* icon) {
+    if (icon) SDL_SetWindowIcon(window_, icon);
+}
+
 void SdlWindow::setCursor(TCursor cursor) {
     if (cursor == cursor_) return;
     cursor_ = cursor;
@@ -47,33 +69,83 @@ void SdlWindow::setCursor(TCursor cursor) {
     SDL_SetCursor(cursor == TCursor::crHandPoint && hand_ ? hand_ : SDL_GetDefaultCursor());
 }
 
-namespace {
+void SdlWindow::toggleFullscreen() {
+    if (fullscreen_) leaveFullscreen();
+    else enterFullscreen();
+}
 
-void copyRect(const Canvas& canvas, SDL_Surface* surface, const Rect& r) {
-    for (int y = r.y; y < r.bottom(); ++y) {
-        auto* row = reinterpret_cast<Uint32*>(static_cast<Uint8*>(surface->pixels) + y * surface->pitch);
-        for (int x = r.x; x < r.right(); ++x) {
-            Rgb p = canvas.pixel(x, y);
-            row[x] = SDL_MapRGB(surface->format, (p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-        }
+// The window manager is told after the window already covers the display:
+// some refuse fullscreen to a window of fixed size that is not yet
+// screen-sized.
+void SdlWindow::enterFullscreen() {
+    SDL_Rect display;
+    if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &display) != 0) return;
+    SDL_GetWindowPosition(window_, &windowedAt_.x, &windowedAt_.y);
+    fullscreen_ = true;
+    SDL_SetWindowPosition(window_, display.x, display.y);
+    SDL_SetWindowSize(window_, display.w, display.h);
+    announceFullscreen(window_, true);
+    SDL_RaiseWindow(window_);
+}
+
+// Told first, so that the window manager's own restoring comes before ours.
+void SdlWindow::leaveFullscreen() {
+    fullscreen_ = false;
+    announceFullscreen(window_, false);
+    SDL_SetWindowSize(window_, logical_.width * scale_, logical_.height * scale_);
+    SDL_SetWindowPosition(window_, windowedAt_.x, windowedAt_.y);
+}
+
+// The canvas's pixels as SDL sees them: 0x00RRGGBB.
+SDL_Surface* SdlWindow::sourceOf(const Canvas& canvas) {
+    auto* pixels = const_cast<Rgb*>(canvas.pixels().data());
+    if (source_ && (source_->pixels != pixels || source_->w != canvas.width() || source_->h != canvas.height())) {
+        SDL_FreeSurface(source_);
+        source_ = nullptr;
+    }
+    if (!source_)
+        source_ = SDL_CreateRGBSurfaceWithFormatFrom(pixels, canvas.width(), canvas.height(), 32, canvas.width() * 4,
+                                                     SDL_PIXELFORMAT_RGB888);
+    return source_;
+}
+
+// A new surface (the window was made or changed size) starts black, which
+// stays around the picture in fullscreen.
+void SdlWindow::clearIfNew(SDL_Surface* surface) {
+    if (Size{surface->w, surface->h} == surfaceSize_) return;
+    surfaceSize_ = {surface->w, surface->h};
+    SDL_FillRect(surface, nullptr, SDL_MapRGB(surface->format, 0, 0, 0));
+    pending_.push_back({0, 0, surface->w, surface->h});
+}
+
+// The canvas's own pixel layout is copied at memory speed; any other
+// surface, or a rectangle the surface cuts, goes through SDL's converting
+// and stretching blit.
+void SdlWindow::copy(const Canvas& canvas, const Rect& from, SDL_Surface* surface, const Rect& to, int scale) {
+    bool inside = to.intersected({0, 0, surface->w, surface->h}) == to;
+    if (inside && surface->format->format == SDL_PIXELFORMAT_RGB888) {
+        copyBlocks(canvas, from, static_cast<std::uint8_t*>(surface->pixels), surface->pitch, {to.x, to.y}, scale);
+    } else if (SDL_Surface* source = sourceOf(canvas)) {
+        SDL_Rect sourceRect{from.x, from.y, from.width, from.height}, target{to.x, to.y, to.width, to.height};
+        SDL_BlitScaled(source, &sourceRect, surface, &target);
     }
 }
 
-}  // namespace
-
 void SdlWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
-    if (!surface || surface->format->BytesPerPixel != 4) return;
-    Rect bounds{0, 0, std::min(surface->w, canvas.width()), std::min(surface->h, canvas.height())};
+    if (!surface) return;
     if (pending_.empty()) pendingSince_ = SDL_GetTicks64();
-    SDL_LockSurface(surface);
+    clearIfNew(surface);
+    Viewport view = viewport();
+    Rect bounds{0, 0, canvas.width(), canvas.height()};
     for (const Rect& rect : rects) {
         Rect r = rect.intersected(bounds);
         if (r.empty()) continue;
-        copyRect(canvas, surface, r);
-        pending_.push_back({r.x, r.y, r.width, r.height});
+        Rect to = view.toPhysical(r);
+        copy(canvas, r, surface, to, view.scale());
+        Rect shown = to.intersected({0, 0, surface->w, surface->h});
+        if (!shown.empty()) pending_.push_back({shown.x, shown.y, shown.width, shown.height});
     }
-    SDL_UnlockSurface(surface);
     if (SDL_GetTicks64() - pendingSince_ >= kLongestHold) uploadPending();
 }
 

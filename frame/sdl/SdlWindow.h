@@ -5,13 +5,16 @@
 #include <vector>
 
 #include "frame/Platform.h"
+#include "frame/sdl/Viewport.h"
 
-// A borderless window on a software surface. Painted rectangles are copied
-// into the surface at once but sent to the X server in one batch before the
-// loop sleeps, so a burst of ticks costs one upload rather than one each.
+// A borderless window on a software surface, `scale` times the size of its
+// logical pixels, each drawn as an exact scale x scale block. Painted
+// rectangles are copied into the surface at once but sent to the X server
+// in one batch before the loop sleeps, so a burst of ticks costs one upload
+// rather than one each. Positions it takes and gives are logical.
 class SdlWindow : public PlatformWindow {
 public:
-    SdlWindow(Size size, WindowKind kind, std::function<void(SdlWindow*)> onDestroy);
+    SdlWindow(Size size, WindowKind kind, int scale, std::function<void(SdlWindow*)> onDestroy);
     ~SdlWindow() override;
 
     int id() const override;
@@ -24,13 +27,37 @@ public:
     void present(const Canvas& canvas, const std::vector<Rect>& rects) override;
     void uploadPending();
 
+    void setIcon(SDL_Surface* icon);
+    // The logical pixel under a point of the window.
+    Point toLogical(Point physical) const;
+    // Pixels per logical pixel now: the chosen scale, or in fullscreen the
+    // largest that fits the display.
+    int scale() const { return viewport().scale(); }
+    bool fullscreen() const { return fullscreen_; }
+    // Fills the display the window is on, or gives the window back its size
+    // and place.
+    void toggleFullscreen();
+
 private:
     // A loop that never sleeps still shows its paintings this often.
     static constexpr Uint64 kLongestHold = 10;
 
+    Viewport viewport() const;
+    SDL_Surface* sourceOf(const Canvas& canvas);
+    void copy(const Canvas& canvas, const Rect& from, SDL_Surface* surface, const Rect& to, int scale);
+    void clearIfNew(SDL_Surface* surface);
+    void enterFullscreen();
+    void leaveFullscreen();
+
+    Size logical_;
+    int scale_;
     SDL_Window* window_ = nullptr;
     SDL_Cursor* hand_ = nullptr;
     TCursor cursor_ = TCursor::crDefault;
+    bool fullscreen_ = false;
+    Point windowedAt_;               // where the window was before fullscreen, in its pixels
+    Size surfaceSize_;               // of the surface painted last, to notice a new one
+    SDL_Surface* source_ = nullptr;  // made only for surfaces of another layout
     std::vector<SDL_Rect> pending_;
     Uint64 pendingSince_ = 0;  // when the oldest waiting rectangle was painted
     std::function<void(SdlWindow*)> onDestroy_;

@@ -35,7 +35,7 @@ TEST(ReportTest, MarksExactlyTheFiguresThatMissTheirTargets) {
     missed.pixelsPerTickPercentOfWindow = 2;
     missed.peakRssMb = 40.5;
     std::ostringstream out;
-    printReport(out, onTarget(), missed);
+    printReport(out, {{"on target", onTarget()}, {"missed", missed}});
     std::string report = out.str();
     EXPECT_EQ(std::count(report.begin(), report.end(), '*'), 5);  // four misses and the footnote
     std::string median = lineOf(report, "tick lateness, median");
@@ -44,6 +44,15 @@ TEST(ReportTest, MarksExactlyTheFiguresThatMissTheirTargets) {
     EXPECT_NE(lineOf(report, "wake-ups").find(" 60.10*"), std::string::npos);
     EXPECT_NE(lineOf(report, "pixels uploaded / tick").find(" 2.000*"), std::string::npos);
     EXPECT_NE(lineOf(report, "peak RSS").find(" 40.5*"), std::string::npos);
+}
+
+TEST(ReportTest, CopyFiguresStandUnderTheirScales) {
+    std::ostringstream out;
+    printCopyReport(out, {{1, {120.25, 900}}, {3, {700, 8100.5}}});
+    std::string report = out.str();
+    EXPECT_NE(lineOf(report, "full-window copy").find("k = 1          k = 3"), std::string::npos);
+    EXPECT_NE(lineOf(report, "  canvas to window surface").find("120.2          700.0"), std::string::npos);
+    EXPECT_NE(lineOf(report, "  window surface to X server").find("900.0         8100.5"), std::string::npos);
 }
 
 }  // namespace

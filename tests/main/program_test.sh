@@ -6,6 +6,8 @@
 # process with status 0, having written no file.
 # Run through xvfb-run-test with the program and the data folder.
 set -eu
+. "$(dirname "$0")/../window_checks.sh"
+. "$(dirname "$0")/start_game.sh"
 program=$1
 data=$2
 home=$(mktemp -d)
@@ -19,40 +21,18 @@ pixel() {
     convert "$home/shot.png" -format "%[pixel:p{$(($1 + 196)),$(($2 + 161))}]" info:
     rm -f "$home/shot.png"
 }
-click() {
-    xdotool mousemove --window "$window" "$1" "$2"
-    xdotool click 1
-    sleep 0.5
-}
-# Checks the visible window's size, place and frame.
-placed() {
-    geometry=$(xwininfo -id "$window")
-    echo "$geometry" | grep -q "Width: $1" || fail "width: $geometry"
-    echo "$geometry" | grep -q "Height: $2" || fail "height: $geometry"
-    echo "$geometry" | grep -q 'Absolute upper-left X:  196' || fail "not centred: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left Y:  $3" || fail "not centred: $geometry"
-    xprop -id "$window" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x0, 0x0' || fail "has a frame"
-}
 
 xprop -root -f _MOTIF_WM_HINTS 32c -set _MOTIF_WM_HINTS 0
 (cd "$home" && HOME="$home" exec "$program") >"$home/log" 2>&1 &
 pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
 sleep 0.5
-placed 632 454 157
+placed 632 454 196 157
+borderless
 click 310 436                       # "Přeskočit"
-xdotool mousemove --window "$window" 548 60
-sleep 0.3
-click 548 60                        # the lit start button
-title=$window
-for _ in $(seq 50); do
-    window=$(xdotool search --onlyvisible --name '^Orbitrove$' | head -n 1)
-    [ -n "$window" ] && [ "$window" != "$title" ] && break
-    sleep 0.1
-done
-[ "$window" != "$title" ] || fail "the game screen did not come up"
-sleep 0.5
-placed 632 446 161
+start_game 548 60                   # the lit start button
+placed 632 446 196 161
+borderless
 
 ok_x=316
 ok_y=381
