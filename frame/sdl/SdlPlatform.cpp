@@ -159,6 +159,10 @@ SdlPlatform::SdlPlatform(const std::string& iconPath) : start_(std::chrono::stea
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // The window system's own grab from press to release is enough; SDL's
+    // extra grab follows the keyboard, which a tool-tip takes where no window
+    // manager runs, and lost the release when the tip closed on the press.
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     // Before SDL starts: it keeps the handler it finds and puts it back when
     // it quits, just before closing the connection where the error shows.
     dropStaleX11Wakeups();
