@@ -25,6 +25,7 @@ void TMediaPlayer::Open() {
         throw EMCIDeviceError(fileErrorText(text.empty() ? "Unknown error code" : text, fileName_));
     }
     device_ = device;
+    service_.onSuperseded(device_, [this] { watch_.superseded(); });
     hasVideo_ = service_.hasVideo(device_);
     // Without a window to draw in, the video is simply not shown.
     if (hasVideo_ && display_ && service_.setDisplay(device_, *display_)) display_ = nullptr;

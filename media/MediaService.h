@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 class ContentHost;
@@ -7,7 +8,9 @@ class ContentHost;
 // The platform's multimedia service: it decodes and plays media files on its
 // own while the players only open, play, stop and close devices. Positions
 // and lengths are in milliseconds. Requests answer an error code, 0 when
-// they succeed.
+// they succeed. One piece of music sounds at a time: a play request that
+// starts a MIDI piece stops any other that sounds, which keeps its position
+// as after a stop.
 class MediaService {
 public:
     using Device = std::uint32_t;
@@ -26,6 +29,9 @@ public:
     // Plays from the current position and returns at once.
     virtual Result play(Device device) = 0;
     virtual Result stop(Device device) = 0;
+    // Runs `superseded` whenever another piece's play request stops the
+    // device; replaces the one given before.
+    virtual void onSuperseded(Device device, std::function<void()> superseded) = 0;
     // Whether the device is sounding (or showing) right now.
     virtual bool playing(Device device) = 0;
     // A readable text for an error code; empty when the service has none.

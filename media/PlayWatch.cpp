@@ -13,6 +13,10 @@ void PlayWatch::stopped() {
     if (pending_) finish(TMPNotifyValues::nvAborted);
 }
 
+void PlayWatch::superseded() {
+    if (pending_) finish(TMPNotifyValues::nvSuperseded);
+}
+
 // Checks again at the expected end until the piece has stopped sounding.
 void PlayWatch::tick() {
     if (std::uint64_t left = remaining_()) return arm(left);

@@ -8,8 +8,9 @@
 enum class TMPNotifyValues { nvSuccessful, nvSuperseded, nvAborted, nvFailure };
 
 // Follows the last play request of a player on the event loop and reports
-// how it ended: played to its end, replaced by a newer request, stopped, or
-// refused by the service.
+// how it ended: played to its end, replaced by a newer request (the
+// player's own, or another piece of music's), stopped, or refused by the
+// service.
 class PlayWatch : public TimerQueue::Client {
 public:
     using Report = std::function<void(TMPNotifyValues)>;
@@ -22,6 +23,8 @@ public:
     // After a play request.
     void played(bool refused);
     void stopped();
+    // The service stopped the device for another piece of music.
+    void superseded();
     // The device is closing: nothing more to report.
     void cancel() { disarm(); }
 

@@ -1,8 +1,11 @@
 #include "media/TrackMediaService.h"
 
+#include <vector>
+
 #include "frame/FileAccess.h"
 #include "media/LibraryLog.h"
 #include "media/MediaErrors.h"
+#include "media/MediaProbe.h"
 
 TrackMediaService::TrackMediaService() { routeLibraryLogs(); }
 
@@ -22,7 +25,7 @@ MediaService::Result TrackMediaService::open(const std::string& fileName, Device
     }
     if (failure) return failure;
     device = next_++;
-    tracks_.emplace(device, std::move(track));
+    tracks_.emplace(device, Entry{std::move(track), mediaKindOf(fileName) == MediaKind::Midi, {}});
     return media_error::kNone;
 }
 
@@ -30,7 +33,7 @@ void TrackMediaService::close(Device device) { tracks_.erase(device); }
 
 MediaTrack* TrackMediaService::find(Device device) const {
     auto it = tracks_.find(device);
-    return it == tracks_.end() ? nullptr : it->second.get();
+    return it == tracks_.end() ? nullptr : it->second.track.get();
 }
 
 bool TrackMediaService::hasVideo(Device device) const {
@@ -60,12 +63,35 @@ MediaService::Result TrackMediaService::seekToStart(Device device) {
 
 MediaService::Result TrackMediaService::play(Device device) {
     MediaTrack* track = find(device);
-    return track ? track->play() : media_error::kBadDevice;
+    if (!track) return media_error::kBadDevice;
+    Result result = track->play();
+    if (tracks_.at(device).music && track->playing()) stopOtherMusic(device);
+    return result;
+}
+
+// The notices go out once every other piece has stopped, since a notice's
+// handler may ask the service for more, even close a device.
+void TrackMediaService::stopOtherMusic(Device playing) {
+    std::vector<Device> stopped;
+    for (auto& [device, entry] : tracks_) {
+        if (device == playing || !entry.music || !entry.track->playing()) continue;
+        entry.track->stop();
+        stopped.push_back(device);
+    }
+    for (Device device : stopped) {
+        auto it = tracks_.find(device);
+        if (it != tracks_.end() && it->second.superseded) it->second.superseded();
+    }
 }
 
 MediaService::Result TrackMediaService::stop(Device device) {
     MediaTrack* track = find(device);
     return track ? track->stop() : media_error::kBadDevice;
+}
+
+void TrackMediaService::onSuperseded(Device device, std::function<void()> superseded) {
+    auto it = tracks_.find(device);
+    if (it != tracks_.end()) it->second.superseded = std::move(superseded);
 }
 
 bool TrackMediaService::playing(Device device) {

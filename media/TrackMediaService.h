@@ -6,7 +6,8 @@
 #include "media/MediaTrack.h"
 
 // A service that keeps each open device as a track; back ends only say how
-// a file becomes a track.
+// a file becomes a track. The rule of one piece of music at a time is kept
+// here, for both back ends.
 class TrackMediaService : public MediaService {
 public:
     TrackMediaService();
@@ -19,6 +20,7 @@ public:
     Result seekToStart(Device device) override;
     Result play(Device device) override;
     Result stop(Device device) override;
+    void onSuperseded(Device device, std::function<void()> superseded) override;
     bool playing(Device device) override;
     std::string errorText(Result error) const override;
 
@@ -28,8 +30,14 @@ protected:
     void closeAll() { tracks_.clear(); }
 
 private:
+    struct Entry {
+        std::unique_ptr<MediaTrack> track;
+        bool music = false;
+        std::function<void()> superseded;
+    };
     MediaTrack* find(Device device) const;
+    void stopOtherMusic(Device playing);
 
-    std::map<Device, std::unique_ptr<MediaTrack>> tracks_;
+    std::map<Device, Entry> tracks_;
     Device next_ = 1;
 };

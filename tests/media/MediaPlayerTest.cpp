@@ -42,6 +42,7 @@ public:
         calls.push_back("stop");
         return 0;
     }
+    void onSuperseded(Device, std::function<void()> notice) override { superseded = std::move(notice); }
     bool playing(Device) override { return false; }
     std::string errorText(Result error) const override { return error == 1 ? "the file is gone" : ""; }
 
@@ -51,6 +52,7 @@ public:
     Result playResult = 0;
     bool video = false;
     std::uint64_t at = 0;
+    std::function<void()> superseded;
 };
 
 // The message of the device error a request raises.
@@ -122,6 +124,20 @@ TEST_F(PlayerCalls, PlaySeeksToTheStartOnlyWhenPlayedOutAndNeverRaises) {
     EXPECT_EQ(player.notifyValue(), TMPNotifyValues::nvFailure);
     EXPECT_EQ(service.calls, (std::vector<std::string>{"open ", "play", "seek", "play"}));
     EXPECT_EQ(player.plays(), 2);
+}
+
+TEST_F(PlayerCalls, APlayTheServiceSupersedesIsReportedOnceAndOnlyWhilePending) {
+    TMediaPlayer player("player", service, loop);
+    player.Open();
+    ASSERT_TRUE(service.superseded);
+    std::vector<TMPNotifyValues> notices;
+    player.OnNotify = [&](TComponent*) { notices.push_back(player.notifyValue()); };
+    service.superseded();  // no play request yet
+    player.Play();
+    service.superseded();
+    service.superseded();
+    player.Stop();  // nothing left to abort
+    EXPECT_EQ(notices, std::vector{TMPNotifyValues::nvSuperseded});
 }
 
 TEST_F(PlayerCalls, VideoGoesToTheDisplayAndARefusalForgetsIt) {

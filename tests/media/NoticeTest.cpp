@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <vector>
 
 #include "frame/FrameFixture.h"
@@ -8,54 +9,130 @@
 
 namespace {
 
-// The laser sound (460 ms) on a screen, with every notice written down.
+using Notices = std::vector<TMPNotifyValues>;
+
+// Players of the game's media files on a screen, each with its notices
+// written down. The players close before the service goes.
 class NoticeTest : public FrameFixture {
 protected:
-    void SetUp() override {
-        FrameFixture::SetUp();
-        player = &form->make<TMediaPlayer>(form, "MediaPlayer1", media, application.scheduler());
-        player->setFileName("data/laser.wav");
-        player->setVisible(false);
-        player->OnNotify = [this](TComponent*) { notices.push_back(player->notifyValue()); };
-        player->Open();
+    void TearDown() override {
+        for (auto& [player, heard] : notices) player->Close();
     }
-    void TearDown() override { player->Close(); }
+    TMediaPlayer& open(const std::string& fileName) {
+        auto& player = form->make<TMediaPlayer>(form, fileName, media, application.scheduler());
+        player.setFileName(fileName);
+        player.setVisible(false);
+        notices[&player];
+        player.OnNotify = [this, &player](TComponent*) { notices[&player].push_back(player.notifyValue()); };
+        player.Open();
+        return player;
+    }
 
     HeadlessMediaService media{application.scheduler()};
-    TMediaPlayer* player = nullptr;
-    std::vector<TMPNotifyValues> notices;
+    std::map<TMediaPlayer*, Notices> notices;
 };
 
-TEST_F(NoticeTest, APlayThatRunsToItsEndEndsSuccessfullyThere) {
-    player->Play();
-    advance(player->length() - 1);
-    EXPECT_TRUE(notices.empty());
+// The laser sound (460 ms).
+class LaserNotices : public NoticeTest {
+protected:
+    void SetUp() override {
+        NoticeTest::SetUp();
+        laser = &open("data/laser.wav");
+    }
+    Notices& heard() { return notices[laser]; }
+
+    TMediaPlayer* laser = nullptr;
+};
+
+TEST_F(LaserNotices, APlayThatRunsToItsEndEndsSuccessfullyThere) {
+    laser->Play();
+    advance(laser->length() - 1);
+    EXPECT_TRUE(heard().empty());
     advance(1);
-    EXPECT_EQ(notices, std::vector{TMPNotifyValues::nvSuccessful});
+    EXPECT_EQ(heard(), Notices{TMPNotifyValues::nvSuccessful});
 }
 
-TEST_F(NoticeTest, ANewerPlaySupersedesAndAStopAborts) {
-    player->Play();
+TEST_F(LaserNotices, ANewerPlaySupersedesAndAStopAborts) {
+    laser->Play();
     advance(100);
-    player->Play();  // still sounding: it continues, and the first request is superseded
-    EXPECT_EQ(notices, std::vector{TMPNotifyValues::nvSuperseded});
+    laser->Play();  // still sounding: it continues, and the first request is superseded
+    EXPECT_EQ(heard(), Notices{TMPNotifyValues::nvSuperseded});
     advance(100);
-    player->Stop();
-    EXPECT_EQ(notices, (std::vector{TMPNotifyValues::nvSuperseded, TMPNotifyValues::nvAborted}));
+    laser->Stop();
+    EXPECT_EQ(heard(), (Notices{TMPNotifyValues::nvSuperseded, TMPNotifyValues::nvAborted}));
     advance(1000);
-    EXPECT_EQ(notices.size(), 2u);  // nothing is left to end
-    player->Stop();
-    EXPECT_EQ(notices.size(), 2u);
+    EXPECT_EQ(heard().size(), 2u);  // nothing is left to end
+    laser->Stop();
+    EXPECT_EQ(heard().size(), 2u);
 }
 
-TEST_F(NoticeTest, AStoppedAndResumedPlayEndsWhenTheRestHasPlayed) {
-    player->Play();
+TEST_F(LaserNotices, AStoppedAndResumedPlayEndsWhenTheRestHasPlayed) {
+    laser->Play();
     advance(200);
-    player->Stop();
+    laser->Stop();
     advance(5000);
-    player->Play();
-    advance(player->length() - 200);
-    EXPECT_EQ(notices, (std::vector{TMPNotifyValues::nvAborted, TMPNotifyValues::nvSuccessful}));
+    laser->Play();
+    advance(laser->length() - 200);
+    EXPECT_EQ(heard(), (Notices{TMPNotifyValues::nvAborted, TMPNotifyValues::nvSuccessful}));
+}
+
+// The two pieces of music and the laser: one piece sounds at a time.
+class MusicNotices : public NoticeTest {
+protected:
+    void SetUp() override {
+        NoticeTest::SetUp();
+        intro = &open("data/intro.mid");
+        song = &open("data/song.mid");
+    }
+
+    TMediaPlayer* intro = nullptr;
+    TMediaPlayer* song = nullptr;
+};
+
+TEST_F(MusicNotices, ANewPieceSupersedesTheSoundingOneWhichKeepsItsPlace) {
+    intro->Play();
+    advance(1000);
+    song->Play();
+    EXPECT_EQ(notices[intro], Notices{TMPNotifyValues::nvSuperseded});
+    EXPECT_FALSE(intro->playing());
+    EXPECT_TRUE(song->playing());
+    advance(500);
+    EXPECT_EQ(intro->position(), 1000u);
+    EXPECT_EQ(intro->stops(), 0);  // the service stopped it, not a request of its own
+
+    intro->Play();  // the newer request wins again, and the intro goes on from its place
+    EXPECT_EQ(notices[song], Notices{TMPNotifyValues::nvSuperseded});
+    EXPECT_EQ(song->position(), 500u);
+    advance(200);
+    EXPECT_EQ(intro->position(), 1200u);
+    advance(intro->length());
+    EXPECT_EQ(notices[intro], (Notices{TMPNotifyValues::nvSuperseded, TMPNotifyValues::nvSuccessful}));
+    EXPECT_FALSE(song->playing());
+    EXPECT_EQ(song->position(), 500u);
+}
+
+TEST_F(MusicNotices, TheLaserSoundsOverTheMusicAndAStoppedPieceIsLeftAlone) {
+    song->Play();
+    auto& laser = open("data/laser.wav");
+    laser.Play();
+    EXPECT_TRUE(song->playing());
+    EXPECT_TRUE(laser.playing());
+    song->Play();  // a piece that sounds continues and stops nothing
+    EXPECT_TRUE(laser.playing());
+
+    song->Stop();
+    intro->Play();
+    EXPECT_EQ(notices[song], (Notices{TMPNotifyValues::nvSuperseded, TMPNotifyValues::nvAborted}));
+    EXPECT_TRUE(intro->playing());
+    EXPECT_TRUE(laser.playing());
+}
+
+TEST_F(MusicNotices, APlayedOutPieceIsNotStoppedAgain) {
+    intro->Play();
+    advance(intro->length());
+    song->Play();
+    EXPECT_EQ(notices[intro], Notices{TMPNotifyValues::nvSuccessful});
+    EXPECT_EQ(intro->position(), intro->length());
 }
 
 }  // namespace

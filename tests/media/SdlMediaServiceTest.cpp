@@ -39,23 +39,25 @@ protected:
     SdlMediaService service{loop};
 };
 
-TEST_F(SdlMediaServiceTest, MidiPiecesPlayTogetherStopWhereTheyAreAndRewind) {
+TEST_F(SdlMediaServiceTest, ASecondPieceSupersedesTheFirstWhichKeepsItsPlaceAndRewinds) {
     auto first = open(files.midi("first.mid", 8));
     auto second = open(files.midi("second.mid", 8));
+    int superseded = 0;
+    service.onSuperseded(first, [&] { ++superseded; });
     EXPECT_FALSE(service.hasVideo(first));
     EXPECT_EQ(service.play(first), 0u);
-    EXPECT_EQ(service.play(second), 0u);
     pause(300);
     EXPECT_TRUE(service.playing(first));
-    EXPECT_TRUE(service.playing(second));
-    EXPECT_GT(service.position(second), 0u);
-    service.stop(first);
+    EXPECT_EQ(service.play(second), 0u);
+    EXPECT_EQ(superseded, 1);
+    EXPECT_FALSE(service.playing(first));
     std::uint64_t stoppedAt = service.position(first);
     EXPECT_GT(stoppedAt, 0u);
     EXPECT_LT(stoppedAt, service.length(first));
     pause(150);
     EXPECT_EQ(service.position(first), stoppedAt);
-    EXPECT_FALSE(service.playing(first));
+    EXPECT_TRUE(service.playing(second));
+    EXPECT_GT(service.position(second), 0u);
     service.seekToStart(first);
     EXPECT_EQ(service.position(first), 0u);
     service.close(first);

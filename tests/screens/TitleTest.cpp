@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "HeadlessProgram.h"
 
 namespace {
@@ -92,9 +94,27 @@ TEST_F(TitleTest, TheStartButtonLightsUnderThePointerAndStartsTheGame) {
     EXPECT_EQ(Form2->Game.LevelStep, 0);
     EXPECT_EQ(Form2->Game.Level, 1);
     EXPECT_TRUE(Form2->MediaPlayer2->playing());
-    EXPECT_TRUE(Form1->MediaPlayer1->playing());  // the intro music plays on
     advance(3000);
     EXPECT_EQ(Form2->Game.LevelStep, 1);
+}
+
+TEST_F(TitleTest, TheGameMusicSupersedesTheIntroMusicWhichDoesNotComeBack) {
+    std::vector<TMPNotifyValues> notices;
+    Form1->MediaPlayer1->OnNotify = [&](TComponent*) { notices.push_back(Form1->MediaPlayer1->notifyValue()); };
+    advance(9000);
+    Form1->start1Click(Form1->start1);
+    EXPECT_TRUE(Form2->MediaPlayer2->playing());
+    EXPECT_FALSE(Form1->MediaPlayer1->playing());
+    EXPECT_EQ(notices, std::vector{TMPNotifyValues::nvSuperseded});
+    EXPECT_EQ(Form1->MediaPlayer1->stops(), 0);
+    // Past the intro's length, the game music's end and the timer's replay:
+    // the intro music stays where the game music stopped it.
+    advance(245000);
+    EXPECT_EQ(Form2->MediaPlayer2->plays(), 2);
+    EXPECT_FALSE(Form1->MediaPlayer1->playing());
+    EXPECT_EQ(Form1->MediaPlayer1->position(), 9000u);
+    EXPECT_EQ(Form1->MediaPlayer1->plays(), 1);
+    EXPECT_EQ(notices.size(), 1u);
 }
 
 TEST_F(TitleTest, TheGameMusicStartsOverTheTitleAfter245Seconds) {
