@@ -16,6 +16,7 @@
 # two pictures, and one on each other picture; ORBITROVE_SOAK=1 runs every
 # kind on every file.
 set -u
+. "$(dirname "$0")/poke.sh"
 sim=$1
 data=$2
 group=$3
@@ -48,32 +49,6 @@ print Form2.Visible Form2.MediaPlayer1.Open Form2.MediaPlayer2.Open Level'
 # Deterministic bytes 1..255 (awk's generator with a fixed seed).
 noise() { awk -v n="$1" -v seed="$2" 'BEGIN { srand(seed); for (i = 0; i < n; i++) printf "%c", 1 + int(rand() * 255) }'; }
 size() { wc -c <"$1" | tr -d ' '; }
-# Writes the bytes of `value` (a number) little-endian, `count` bytes, at `at`.
-poke() {
-    file=$1 at=$2 count=$3 value=$4
-    bytes=""
-    i=0
-    while [ "$i" -lt "$count" ]; do
-        bytes="$bytes$(printf '\\%03o' $((value % 256)))"
-        value=$((value / 256))
-        i=$((i + 1))
-    done
-    # shellcheck disable=SC2059
-    printf "$bytes" | dd of="$file" bs=1 seek="$at" conv=notrunc status=none
-}
-# Big-endian, for MIDI.
-poke_be() {
-    file=$1 at=$2 count=$3 value=$4
-    bytes=""
-    i=0
-    while [ "$i" -lt "$count" ]; do
-        bytes="$(printf '\\%03o' $((value % 256)))$bytes"
-        value=$((value / 256))
-        i=$((i + 1))
-    done
-    # shellcheck disable=SC2059
-    printf "$bytes" | dd of="$file" bs=1 seek="$at" conv=notrunc status=none
-}
 # The file of another kind that takes a file's place for "wrong".
 other_kind() {
     case "$1" in

@@ -6,6 +6,7 @@
 # respectively; nothing is written and no process is left.
 # Run through xvfb-run-test with the program and the data folder.
 set -u
+. "$(dirname "$0")/poke.sh"
 program=$1
 data=$2
 limit=20
@@ -16,19 +17,6 @@ passed=0
 failed=0
 skipped=0
 number=0
-
-poke() {
-    bytes=""
-    value=$4
-    i=0
-    while [ "$i" -lt "$3" ]; do
-        bytes="$bytes$(printf '\\%03o' $((value % 256)))"
-        value=$((value / 256))
-        i=$((i + 1))
-    done
-    # shellcheck disable=SC2059
-    printf "$bytes" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none
-}
 
 # run_case NAME HOW EXPECTED: HOW damages data/NAME in the current folder.
 run_case() {
