@@ -1,12 +1,11 @@
 // Measures the whole game from outside: the real program under its own X
 // server with its sound on SDL's disk driver.
-#include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "bench/PositiveNumber.h"
 #include "bench/XvfbServer.h"
 #include "bench/game/GameBench.h"
 #include "bench/game/GameReport.h"
@@ -19,21 +18,14 @@ struct Options {
     bool useDisplay = false;
 };
 
-std::optional<int> positive(const char* text) {
-    int value = 0;
-    auto [end, error] = std::from_chars(text, text + std::strlen(text), value);
-    if (error != std::errc() || *end != '\0' || value <= 0) return std::nullopt;
-    return value;
-}
-
 std::optional<Options> parse(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--use-display") {
             options.useDisplay = true;
-        } else if (arg == "--seconds" && i + 1 < argc && positive(argv[i + 1])) {
-            options.seconds = *positive(argv[++i]);
+        } else if (arg == "--seconds" && i + 1 < argc && positiveNumber(argv[i + 1])) {
+            options.seconds = *positiveNumber(argv[++i]);
         } else if (arg == "--program" && i + 1 < argc) {
             options.program = argv[++i];
         } else {
