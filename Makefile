@@ -42,8 +42,9 @@ assets: deps
 	@cmake --build $(TOOLS_BUILD) -j $(JOBS) --target assets
 
 bench: build test-deps
-	@cmake --build $(BUILD) -j $(JOBS) --target orbitrove-bench
+	@cmake --build $(BUILD) -j $(JOBS) --target orbitrove-bench orbitrove-game-bench
 	./$(BUILD)/bench/orbitrove-bench
+	./$(BUILD)/bench/orbitrove-game-bench
 
 # The Debian package: a release build of the game with Debian's hardening
 # flags, packed by CPack and checked by lintian.

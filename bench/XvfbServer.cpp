@@ -15,7 +15,8 @@ namespace {
 constexpr int kStartTimeoutMs = 10'000;
 
 // In the forked child: the server writes its display number to `fd` once it
-// accepts connections, and goes when this process goes, however it ends.
+// accepts connections, and goes when this process goes, however it ends. It
+// does not reset when its last client leaves, so that runs may come and go.
 [[noreturn]] void execServer(int fd) {
     prctl(PR_SET_PDEATHSIG, SIGTERM);
     int quiet = open("/dev/null", O_WRONLY);
@@ -24,7 +25,7 @@ constexpr int kStartTimeoutMs = 10'000;
     int keptFd = dup(fd);  // without close-on-exec
     char fdText[16];
     snprintf(fdText, sizeof fdText, "%d", keptFd);
-    execlp("Xvfb", "Xvfb", "-displayfd", fdText, "-screen", "0", "3840x2160x24", "-nolisten", "tcp",
+    execlp("Xvfb", "Xvfb", "-displayfd", fdText, "-screen", "0", "3840x2160x24", "-nolisten", "tcp", "-noreset",
            static_cast<char*>(nullptr));
     _exit(127);
 }

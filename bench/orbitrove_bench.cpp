@@ -3,9 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <charconv>
 #include <cstdlib>
-#include <cstring>
 #include <functional>
 #include <iostream>
 #include <optional>
@@ -14,6 +12,7 @@
 
 #include "bench/CopyRun.h"
 #include "bench/LoadRun.h"
+#include "bench/PositiveNumber.h"
 #include "bench/Report.h"
 #include "bench/XvfbServer.h"
 
@@ -28,21 +27,14 @@ struct Options {
     bool useDisplay = false;
 };
 
-std::optional<int> positive(const char* text) {
-    int value = 0;
-    auto [end, error] = std::from_chars(text, text + std::strlen(text), value);
-    if (error != std::errc() || *end != '\0' || value <= 0) return std::nullopt;
-    return value;
-}
-
 std::optional<Options> parse(int argc, char** argv) {
     Options options;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--use-display") {
             options.useDisplay = true;
-        } else if (arg == "--seconds" && i + 1 < argc && positive(argv[i + 1])) {
-            options.seconds = *positive(argv[++i]);
+        } else if (arg == "--seconds" && i + 1 < argc && positiveNumber(argv[i + 1])) {
+            options.seconds = *positiveNumber(argv[++i]);
         } else {
             return std::nullopt;
         }

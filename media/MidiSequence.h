@@ -2,32 +2,36 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 class MidiFile;
+class MidiSynth;
 
-typedef struct _fluid_hashtable_t fluid_settings_t;
-typedef struct _fluid_synth_t fluid_synth_t;
 typedef struct _fluid_player_t fluid_player_t;
 
-// A MIDI file played by its own synthesizer into 16-bit stereo frames. The
-// player keeps time by the frames rendered: a run without a sound font (no
-// voices) ends 2 s after the last event, where a sounding run would also wait
-// for the last notes to fade.
+// A MIDI file played on the shared synthesizer by FluidSynth's player. A
+// player starts at a tick: at the start, or where an earlier one halted,
+// with the channels set as the file has them there, since another piece may
+// have used them in between. It keeps time by the synthesizer's frames: a
+// run without a sound font (no voices) ends 2 s after the last event, where
+// a sounding run would also wait for the last notes to fade.
 class MidiSequence {
 public:
-    // An empty sound font renders silence with the same timing.
-    MidiSequence(const std::string& fileName, int sampleRate, const std::string& soundFont);
+    // The file is read once; one that cannot be read plays nothing.
+    MidiSequence(const std::string& fileName, MidiSynth& synth);
     ~MidiSequence();
     MidiSequence(const MidiSequence&) = delete;
     MidiSequence& operator=(const MidiSequence&) = delete;
 
-    // Renders up to `frames` interleaved stereo frames; the count rendered,
-    // fewer only at the end of the piece.
-    int render(std::int16_t* out, int frames);
+    // A new player at `tick`, waiting for run(); an earlier one goes.
+    void prepare(int tick);
+    // The prepared player starts with the synthesizer's next block.
+    void run();
+    // The player goes, silently: its notes sound on until the synthesizer
+    // is reset. The tick it had reached.
+    int halt();
+    // The player has played its file to the end, or there is none.
     bool finished() const;
-    std::uint64_t framesRendered() const { return rendered_; }
-    // Back to the first event, every note silenced.
-    void rewind();
 
     // The number of frames a full play without sound renders, computed from
     // the file's tempo map by the player's own timing rules, in time
@@ -43,9 +47,8 @@ public:
     static constexpr std::uint64_t kLongestPiece = 12ull * 3600 * 1000000;  // microseconds
 
 private:
-    fluid_settings_t* settings_;
-    fluid_synth_t* synth_;
-    fluid_player_t* player_;
-    std::string fileName_;
-    std::uint64_t rendered_ = 0;
+    MidiSynth& synth_;
+    std::vector<char> bytes_;
+    fluid_player_t* player_ = nullptr;
+    int from_ = 0;  // the tick the player was prepared at
 };

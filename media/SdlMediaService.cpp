@@ -6,7 +6,6 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -14,13 +13,13 @@
 
 #include "media/ClockTrack.h"
 #include "media/MediaProbe.h"
+#include "media/MidiDeck.h"
+#include "media/SdlAudioDevice.h"
 #include "media/SdlMidiTrack.h"
 #include "media/SdlWaveTrack.h"
 #include "media/VideoTrack.h"
 
 namespace {
-
-constexpr int kChannels = 16;
 
 // The small General MIDI bank the music was written for; any installed
 // default bank is the fallback.
@@ -74,8 +73,11 @@ void quietSoundCardLibrary() {
 }  // namespace
 
 SdlMediaService::SdlMediaService(Scheduler& loop) : loop_(loop) {
+    device_ =
+        std::make_unique<SdlAudioDevice>(loop, &SdlMediaService::mixMusic, this, [this] { return musicSilent(); });
     // A driver the user names is the only one tried; otherwise the sound
-    // servers whose sockets are there, then the sound card.
+    // servers whose sockets are there, then the sound card. The one that
+    // opens stays the subsystem's driver when the device wakes again.
     const char* named = SDL_getenv("SDL_AUDIODRIVER");
     std::vector<std::string> drivers = named && *named ? std::vector<std::string>{{}} : soundDrivers();
     for (const std::string& driver : drivers) {
@@ -83,33 +85,25 @@ SdlMediaService::SdlMediaService(Scheduler& loop) : loop_(loop) {
         if (openDevice()) break;
     }
     SDL_ResetHint(SDL_HINT_AUDIODRIVER);
-    if (!audio_) return;
-    Mix_AllocateChannels(kChannels);
-    Mix_HookMusic(&SdlMediaService::mixMusic, this);
 }
 
 bool SdlMediaService::openDevice() {
     quietSoundCardLibrary();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) == 0) {
-        Uint16 format = 0;
-        int channels = 0;
-        Mix_QuerySpec(&sampleRate_, &format, &channels);
-        if (format == AUDIO_S16SYS && channels == 2) {
-            subsystem_ = audio_ = true;
-            return true;
-        }
-        Mix_CloseAudio();
-    }
+    if (device_->open()) return subsystem_ = audio_ = true;
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
 }
 
 SdlMediaService::~SdlMediaService() {
-    if (audio_) Mix_HookMusic(nullptr, nullptr);
     closeAll();
-    if (audio_) Mix_CloseAudio();
+    device_.reset();
     if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+MediaService::Result SdlMediaService::play(Device device) {
+    if (audio_ && !device_->wake()) return media_error::kNoSoundDevice;
+    return TrackMediaService::play(device);
 }
 
 MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
@@ -129,34 +123,35 @@ MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std
     return media_error::kUnsupportedType;
 }
 
-// Each wave file keeps a mixer channel of its own.
+// Each wave file keeps a mixer channel of its own; the mixer decodes it
+// for the device, which must be awake for that.
 MediaService::Result SdlMediaService::openWave(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
-    if (nextChannel_ == kChannels) return media_error::kNoSoundDevice;
+    if (nextChannel_ == SdlAudioDevice::kChannels || !device_->wake()) return media_error::kNoSoundDevice;
     Mix_Chunk* chunk = Mix_LoadWAV(fileName.c_str());
     if (!chunk) return media_error::kDamagedFile;
-    track = std::make_unique<SdlWaveTrack>(chunk, nextChannel_++);
+    track = std::make_unique<SdlWaveTrack>(chunk, nextChannel_++, *device_);
     return media_error::kNone;
 }
 
 // The probe has measured the piece already; it ends after as many frames at
-// the device's rate.
+// the device's rate. The one synthesizer and its sound bank are made for
+// the first piece.
 std::unique_ptr<MediaTrack> SdlMediaService::openMidi(const std::string& fileName, std::uint64_t length) {
-    auto sequence = std::make_unique<MidiSequence>(fileName, sampleRate_, soundFont());
-    std::uint64_t frames = length * static_cast<std::uint64_t>(sampleRate_) / 1000;
-    auto track = std::make_unique<SdlMidiTrack>(std::move(sequence), frames, sampleRate_, mutex_,
-                                                [this](SdlMidiTrack* closing) { forget(closing); });
     std::lock_guard guard(mutex_);
-    midi_.push_back(track.get());
-    return track;
+    int rate = device_->sampleRate();
+    if (!deck_) deck_ = std::make_unique<MidiDeck>(rate, soundFont());
+    std::uint64_t frames = length * static_cast<std::uint64_t>(rate) / 1000;
+    return std::make_unique<SdlMidiTrack>(fileName, frames, *deck_, mutex_);
 }
 
-void SdlMediaService::forget(SdlMidiTrack* track) {
+bool SdlMediaService::musicSilent() {
     std::lock_guard guard(mutex_);
-    midi_.erase(std::remove(midi_.begin(), midi_.end(), track), midi_.end());
+    return !deck_ || deck_->idle();
 }
 
+// The mixer hands over silence and adds the wave channels afterwards.
 void SdlMediaService::mixMusic(void* self, std::uint8_t* stream, int bytes) {
     auto& service = *static_cast<SdlMediaService*>(self);
     std::lock_guard guard(service.mutex_);
-    for (SdlMidiTrack* track : service.midi_) track->mixInto(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
+    if (service.deck_) service.deck_->mix(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
 }

@@ -1,18 +1,20 @@
 #pragma once
+#include <memory>
 #include <mutex>
-#include <vector>
 
 #include "frame/Scheduler.h"
 #include "media/TrackMediaService.h"
 
-class SdlMidiTrack;
+class MidiDeck;
+class SdlAudioDevice;
 
 // The multimedia service on the sound card: wave files play as mixer
-// chunks, each on a channel of its own; MIDI pieces are synthesized on the
-// fly into the mixer's music stream, so several can sound at once; videos
-// draw into their window on the event loop. Without a sound device files
-// still open, and play requests for sounds fail quietly. Every track goes
-// with the service, which must go before `loop`.
+// chunks, each on a channel of its own; MIDI pieces take turns on one
+// synthesizer that renders into the mixer's music stream; videos draw into
+// their window on the event loop. The device sleeps while nothing sounds.
+// Without a sound device files still open, and play requests for sounds
+// fail quietly. Every track goes with the service, which must go before
+// `loop`.
 class SdlMediaService : public TrackMediaService {
 public:
     explicit SdlMediaService(Scheduler& loop);
@@ -21,6 +23,9 @@ public:
     // Whether a sound device is open; without one the game plays silently.
     bool hasSound() const { return audio_; }
 
+    // Wakes the device first.
+    Result play(Device device) override;
+
 protected:
     Result openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) override;
 
@@ -28,15 +33,16 @@ private:
     bool openDevice();
     Result openWave(const std::string& fileName, std::unique_ptr<MediaTrack>& track);
     std::unique_ptr<MediaTrack> openMidi(const std::string& fileName, std::uint64_t length);
-    void forget(SdlMidiTrack* track);
+    bool musicSilent();
     static void mixMusic(void* self, std::uint8_t* stream, int bytes);
 
     Scheduler& loop_;
     bool subsystem_ = false;
     bool audio_ = false;
-    int sampleRate_ = 44100;
     int nextChannel_ = 0;
-    // The MIDI tracks the audio thread renders, and the lock it takes.
-    std::vector<SdlMidiTrack*> midi_;
+    // The MIDI pieces' turns, which the audio thread mixes, and the lock
+    // both threads take.
+    std::unique_ptr<MidiDeck> deck_;
     std::mutex mutex_;
+    std::unique_ptr<SdlAudioDevice> device_;
 };

@@ -1,30 +1,22 @@
 #include "media/SdlMidiTrack.h"
 
-#include <algorithm>
-#include <vector>
-
 #include "media/MediaProbe.h"
+#include "media/MidiDeck.h"
 
-SdlMidiTrack::SdlMidiTrack(std::unique_ptr<MidiSequence> sequence, std::uint64_t lengthFrames, int sampleRate,
-                           std::mutex& lock, std::function<void(SdlMidiTrack*)> onClose)
-    : sequence_(std::move(sequence)),
-      lengthFrames_(lengthFrames),
-      sampleRate_(sampleRate),
-      lock_(lock),
-      onClose_(std::move(onClose)) {}
+SdlMidiTrack::SdlMidiTrack(const std::string& fileName, std::uint64_t lengthFrames, MidiDeck& deck, std::mutex& lock)
+    : deck_(deck), sequence_(fileName, deck.synth()), lengthFrames_(lengthFrames), lock_(lock) {}
 
-SdlMidiTrack::~SdlMidiTrack() { onClose_(this); }
+SdlMidiTrack::~SdlMidiTrack() {
+    std::lock_guard guard(lock_);
+    deck_.stop(*this);
+    sequence_.halt();
+}
 
-std::uint64_t SdlMidiTrack::length() const { return framesToMilliseconds(lengthFrames_, sampleRate_); }
-
-// The piece ends at its measured length, which cuts only a fading tail, so
-// that a played-out piece stands exactly at its length.
-bool SdlMidiTrack::ended() const { return sequence_->finished() || sequence_->framesRendered() >= lengthFrames_; }
+std::uint64_t SdlMidiTrack::length() const { return framesToMilliseconds(lengthFrames_, deck_.synth().sampleRate()); }
 
 std::uint64_t SdlMidiTrack::position() {
     std::lock_guard guard(lock_);
-    if (ended()) return length();
-    return framesToMilliseconds(sequence_->framesRendered(), sampleRate_);
+    return framesToMilliseconds(frames_, deck_.synth().sampleRate());
 }
 
 bool SdlMidiTrack::playing() {
@@ -34,29 +26,29 @@ bool SdlMidiTrack::playing() {
 
 MediaService::Result SdlMidiTrack::rewind() {
     std::lock_guard guard(lock_);
-    sequence_->rewind();
     running_ = false;
+    deck_.stop(*this);
+    sequence_.halt();
+    frames_ = 0;
+    tick_ = 0;
     return media_error::kNone;
 }
 
+// A piece that sounds, or waits for its turn, goes on as it is.
 MediaService::Result SdlMidiTrack::play() {
     std::lock_guard guard(lock_);
+    if (ended() || running_) return media_error::kNone;
     running_ = true;
+    sequence_.prepare(tick_);
+    deck_.play(*this);
     return media_error::kNone;
 }
 
 MediaService::Result SdlMidiTrack::stop() {
     std::lock_guard guard(lock_);
+    if (!running_) return media_error::kNone;
     running_ = false;
+    deck_.stop(*this);
+    tick_ = sequence_.halt();
     return media_error::kNone;
-}
-
-void SdlMidiTrack::mixInto(std::int16_t* mix, int frames) {
-    if (!running_ || ended()) return;
-    frames = static_cast<int>(std::min<std::uint64_t>(frames, lengthFrames_ - sequence_->framesRendered()));
-    thread_local std::vector<std::int16_t> own;
-    own.assign(static_cast<std::size_t>(frames) * 2, 0);
-    int rendered = sequence_->render(own.data(), frames);
-    for (int i = 0; i < rendered * 2; ++i)
-        mix[i] = static_cast<std::int16_t>(std::clamp(mix[i] + own[i], -32768, 32767));
 }

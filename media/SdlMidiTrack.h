@@ -1,17 +1,18 @@
 #pragma once
-#include <functional>
-#include <memory>
 #include <mutex>
 
 #include "media/MediaTrack.h"
 #include "media/MidiSequence.h"
 
-// A MIDI piece synthesized while it plays: the audio thread asks it for
-// frames, the UI thread plays, stops and rewinds it, both under one lock.
+class MidiDeck;
+
+// A MIDI piece synthesized while it plays. The deck gives it its turns on
+// the synthesizer and counts its frames on the audio thread; the UI thread
+// plays, stops and rewinds it; both under one lock. A stopped piece starts
+// again at the tick it had reached.
 class SdlMidiTrack : public MediaTrack {
 public:
-    SdlMidiTrack(std::unique_ptr<MidiSequence> sequence, std::uint64_t lengthFrames, int sampleRate, std::mutex& lock,
-                 std::function<void(SdlMidiTrack*)> onClose);
+    SdlMidiTrack(const std::string& fileName, std::uint64_t lengthFrames, MidiDeck& deck, std::mutex& lock);
     ~SdlMidiTrack() override;
 
     std::uint64_t length() const override;
@@ -21,17 +22,23 @@ public:
     MediaService::Result play() override;
     MediaService::Result stop() override;
 
-    // Adds the next frames of the piece to `mix` while it plays; called on
-    // the audio thread with the lock held.
-    void mixInto(std::int16_t* mix, int frames);
+    // For the deck, which holds the lock: its turn begins, its frames go
+    // by, its sequence halts (its turn is over, whatever sounds fades).
+    void start() { sequence_.run(); }
+    std::uint64_t framesLeft() const { return lengthFrames_ - frames_; }
+    void advance(int frames) { frames_ += static_cast<std::uint64_t>(frames); }
+    void halt() { tick_ = sequence_.halt(); }
 
 private:
-    bool ended() const;
+    // The piece ends at its measured length, which cuts only a fading tail,
+    // so that a played-out piece stands exactly at its length.
+    bool ended() const { return frames_ >= lengthFrames_; }
 
-    std::unique_ptr<MidiSequence> sequence_;
+    MidiDeck& deck_;
+    MidiSequence sequence_;
     std::uint64_t lengthFrames_;
-    int sampleRate_;
     std::mutex& lock_;
-    std::function<void(SdlMidiTrack*)> onClose_;
+    std::uint64_t frames_ = 0;
+    int tick_ = 0;
     bool running_ = false;
 };

@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "media/MediaProbe.h"
+#include "media/SdlAudioDevice.h"
 
 namespace {
 
@@ -24,11 +25,11 @@ std::uint64_t steadyMilliseconds() {
     return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
 }
 
-SdlWaveTrack::SdlWaveTrack(Mix_Chunk* chunk, int channel)
-    : chunk_(chunk), channel_(channel), clock_(chunkLength(chunk)) {}
+SdlWaveTrack::SdlWaveTrack(Mix_Chunk* chunk, int channel, const SdlAudioDevice& device)
+    : chunk_(chunk), channel_(channel), device_(device), clock_(chunkLength(chunk)) {}
 
 SdlWaveTrack::~SdlWaveTrack() {
-    Mix_HaltChannel(channel_);
+    if (device_.awake()) Mix_HaltChannel(channel_);
     Mix_FreeChunk(chunk_);
 }
 
@@ -37,7 +38,7 @@ std::uint64_t SdlWaveTrack::position() { return clock_.position(steadyMillisecon
 bool SdlWaveTrack::playing() { return clock_.playing(steadyMilliseconds()); }
 
 MediaService::Result SdlWaveTrack::rewind() {
-    Mix_HaltChannel(channel_);
+    if (device_.awake()) Mix_HaltChannel(channel_);
     clock_.rewind();
     return media_error::kNone;
 }
@@ -51,7 +52,7 @@ MediaService::Result SdlWaveTrack::play() {
 }
 
 MediaService::Result SdlWaveTrack::stop() {
-    Mix_Pause(channel_);
+    if (device_.awake()) Mix_Pause(channel_);
     clock_.halt(steadyMilliseconds());
     return media_error::kNone;
 }

@@ -3,12 +3,15 @@
 #include "media/PlayClock.h"
 
 struct Mix_Chunk;
+class SdlAudioDevice;
 
 // A wave file decoded into a mixer chunk, playing on a channel of its own:
 // stopping pauses the channel, so playing again continues where it stood.
+// While the device sleeps no channel plays, and the mixer's channels are not
+// there to ask.
 class SdlWaveTrack : public MediaTrack {
 public:
-    SdlWaveTrack(Mix_Chunk* chunk, int channel);
+    SdlWaveTrack(Mix_Chunk* chunk, int channel, const SdlAudioDevice& device);
     ~SdlWaveTrack() override;
 
     std::uint64_t length() const override { return clock_.length(); }
@@ -21,6 +24,7 @@ public:
 private:
     Mix_Chunk* chunk_;
     int channel_;
+    const SdlAudioDevice& device_;
     PlayClock clock_;
 };
 

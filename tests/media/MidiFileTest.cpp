@@ -11,6 +11,7 @@
 #include "media/MediaProbe.h"
 #include "media/MidiFile.h"
 #include "media/MidiSequence.h"
+#include "media/MidiSynth.h"
 
 namespace {
 
@@ -18,12 +19,17 @@ using Fault = MidiFile::Fault;
 
 MidiFile parse(const std::string& bytes) { return MidiFile::parse({bytes.begin(), bytes.end()}); }
 
-// The reference: the synthesizer plays the file without sound to its end.
+// The reference: the synthesizer plays the file without sound to its end,
+// one block of its own at a time.
 std::uint64_t renderedFrames(const std::string& fileName, int sampleRate) {
-    MidiSequence silent(fileName, sampleRate, {});
-    std::vector<std::int16_t> scratch(2 * 4096);
-    while (silent.render(scratch.data(), 4096) > 0) {}
-    return silent.framesRendered();
+    MidiSynth synth(sampleRate, {});
+    MidiSequence silent(fileName, synth);
+    silent.prepare(0);
+    silent.run();
+    std::vector<std::int16_t> scratch(2 * 64);
+    std::uint64_t frames = 0;
+    for (; !silent.finished(); frames += 64) synth.render(scratch.data(), 64);
+    return frames;
 }
 
 // The computed length at several rates against the rendered one.

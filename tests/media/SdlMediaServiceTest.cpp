@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <sys/stat.h>
 
 #include <chrono>
@@ -31,12 +32,21 @@ protected:
         EXPECT_EQ(service.open(file, device), 0u);
         return device;
     }
+    // The device's silence checks, once a second, as far ahead as `seconds`.
+    void checkSilence(int seconds) {
+        for (int i = 0; i < seconds; ++i) {
+            ahead += 1000;
+            while (TimerQueue::Client* due = timers.takeDue(platform.now() + ahead)) due->tick();
+        }
+    }
+    static bool deviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 
     MediaFiles files;
     SteadyPlatform platform;
     TimerQueue timers;
     Scheduler loop{timers, platform};
     SdlMediaService service{loop};
+    std::uint64_t ahead = 0;
 };
 
 TEST_F(SdlMediaServiceTest, ASecondPieceSupersedesTheFirstWhichKeepsItsPlaceAndRewinds) {
@@ -79,6 +89,42 @@ TEST_F(SdlMediaServiceTest, AWaveStopsInPlaceAndASecondPlayDoesNotRestartIt) {
     EXPECT_FALSE(service.playing(shot));
     service.play(shot);
     EXPECT_TRUE(service.playing(shot));
+}
+
+// Silence costs nothing: the device closes a few seconds after the last
+// sound, stays open while a stopped wave or a piece waits on it, and the next
+// play request opens it again.
+TEST_F(SdlMediaServiceTest, TheDeviceSleepsInSilenceAndWakesForTheNextSound) {
+    auto shot = open(files.wave("shot.wav", 4410, 44100));
+    auto piece = open(files.midi("piece.mid", 8));
+    ASSERT_TRUE(deviceOpen());
+    service.play(shot);
+    service.stop(shot);
+    checkSilence(5);
+    EXPECT_TRUE(deviceOpen());  // the stopped shot keeps its place
+    service.play(shot);
+    pause(200);
+    checkSilence(2);
+    EXPECT_TRUE(deviceOpen());
+    checkSilence(1);
+    EXPECT_FALSE(deviceOpen());
+    service.stop(shot);  // requests on a sleeping device are harmless
+    service.seekToStart(shot);
+    EXPECT_EQ(service.play(piece), 0u);
+    EXPECT_TRUE(deviceOpen());
+    pause(200);
+    EXPECT_GE(service.position(piece), 100u);
+    checkSilence(5);
+    EXPECT_TRUE(deviceOpen());  // the music sounds on
+    service.stop(piece);
+    pause(100);  // its fade out
+    checkSilence(3);
+    EXPECT_FALSE(deviceOpen());
+    service.play(shot);
+    EXPECT_TRUE(deviceOpen());
+    pause(200);
+    EXPECT_FALSE(service.playing(shot));
+    EXPECT_EQ(service.position(shot), 100u);
 }
 
 TEST_F(SdlMediaServiceTest, AVideoOpensWithItsLengthAndKeepsTimeWithoutAWindow) {

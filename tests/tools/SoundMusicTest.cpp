@@ -2,9 +2,11 @@
 
 #include "sound/GameSong.h"
 #include "sound/IntroTheme.h"
+#include "sound/LaserShot.h"
 #include "sound/MidiRenderer.h"
 #include "sound/MinorKey.h"
 #include "sound/Motif.h"
+#include "sound/R128Meter.h"
 #include "sound/SmfWriter.h"
 #include "sound/Sounds.h"
 
@@ -111,6 +113,17 @@ TEST_F(SoundPieces, SongEndsBeforeTheGameRestartsItWithDrumsOnChannelTen) {
     EXPECT_LE(song.seconds, 230.0);
     expectCleanAndBalanced(song);
     EXPECT_GT(song.notes.notes(9), 500);
+}
+
+// The shot stays clear over the music without drowning it: its loudness,
+// as the mixer plays it on both speakers, 4 to 6 LU above each piece's.
+TEST_F(SoundPieces, TheLaserSoundsALittleAboveEachPiece) {
+    const double shot = sound::loudestMomentaryLufs(sound::LaserShot().render());
+    for (const sound::Rendering& piece :
+         {render("intro.mid", sound::IntroTheme().score()), render("song.mid", sound::GameSong().score())}) {
+        EXPECT_GE(shot - piece.integratedLufs, 4.0);
+        EXPECT_LE(shot - piece.integratedLufs, 6.0);
+    }
 }
 
 // Twice in a row the same, and the same as what is committed in data/.

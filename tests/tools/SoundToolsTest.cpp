@@ -141,12 +141,12 @@ int zeroCrossings(const std::vector<std::int16_t>& samples, std::size_t from, st
     return count;
 }
 
-TEST(SoundLaser, IsShortPeaksNearMinusThreeAndNeverClicks) {
+TEST(SoundLaser, IsShortPeaksNearMinusNineAndAHalfAndNeverClicks) {
     const sound::Pcm shot = sound::LaserShot().render();
     EXPECT_EQ(shot.rate, 44100);
     EXPECT_GE(sound::seconds(shot), 0.35);
     EXPECT_LE(sound::seconds(shot), 0.6);
-    EXPECT_NEAR(sound::peakDbfs(shot), -3.0, 0.1);
+    EXPECT_NEAR(sound::peakDbfs(shot), -9.5, 0.1);
     EXPECT_EQ(shot.samples.front(), 0);
     EXPECT_EQ(shot.samples.back(), 0);
     // A millisecond of attack and of release stays well under full level.

@@ -10,7 +10,8 @@ namespace {
 
 constexpr int kRate = 44100;
 constexpr double kLength = 0.46;
-constexpr double kPeakDbfs = -3.0;
+// About 5 LU above the music's loudness: clear over it, not on top of it.
+constexpr double kPeakDbfs = -9.5;
 
 constexpr double kSweepFrom = 2200.0;
 constexpr double kSweepTo = 200.0;

@@ -2,6 +2,7 @@
 
 #include "Loudness.h"
 #include "Pcm.h"
+#include "R128Meter.h"
 
 #include <fluidsynth.h>
 
@@ -78,10 +79,12 @@ bool pastLastTick(fluid_player_t* player) {
 // piece's length is taken when that tick is reached.
 void measure(fluid_player_t* player, fluid_synth_t* synth, Rendering& result) {
     Loudness loudness;
+    R128Meter meter(2, kRate);
     std::vector<std::int16_t> block(2 * kBlockFrames);
     while (fluid_player_get_status(player) == FLUID_PLAYER_PLAYING) {
         fluid_synth_write_s16(synth, kBlockFrames, block.data(), 0, 2, block.data(), 1, 2);
         loudness.add(block);
+        meter.add(block);
         if (result.seconds == 0.0 && pastLastTick(player)) {
             result.seconds = secondsOf(loudness);
         }
@@ -91,6 +94,7 @@ void measure(fluid_player_t* player, fluid_synth_t* synth, Rendering& result) {
     result.peakDbfs = toDbfs(loudness.peak());
     result.rmsDbfs = loudness.rmsDbfs();
     result.audibleRmsDbfs = loudness.audibleRmsDbfs();
+    result.integratedLufs = meter.integratedLufs();
 }
 
 }  // namespace

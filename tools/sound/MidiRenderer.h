@@ -17,6 +17,7 @@ struct Rendering {
     // Only over the stretches where something sounds: a fairer measure of
     // a part that plays now and then.
     double audibleRmsDbfs = 0.0;
+    double integratedLufs = 0.0;  // EBU R128
     NoteLedger notes;
 };
 

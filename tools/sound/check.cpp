@@ -5,6 +5,7 @@
 #include "GameSong.h"
 #include "IntroTheme.h"
 #include "MidiRenderer.h"
+#include "R128Meter.h"
 #include "WavLoader.h"
 
 #include <cstdio>
@@ -21,12 +22,15 @@ void reportLaser(const std::filesystem::path& path) {
     std::printf("%s: %.3f s, %d Hz, %d channel(s), peak %.2f dBFS, RMS %.2f dBFS, first %d, last %d\n",
                 path.filename().c_str(), sound::seconds(pcm), pcm.rate, pcm.channels, sound::peakDbfs(pcm),
                 sound::rmsDbfs(pcm), pcm.samples.front(), pcm.samples.back());
+    std::printf("  loudness %.1f LUFS, the loudest momentary, as played on both speakers\n",
+                sound::loudestMomentaryLufs(pcm));
 }
 
 void reportMusic(const sound::MidiRenderer& renderer, const std::filesystem::path& path, const sound::Score& score) {
     const sound::Rendering whole = renderer.render(path);
-    std::printf("%s: %.1f s (%.1f s rendered), peak %d (%.1f dBFS), RMS %.1f dBFS\n", path.filename().c_str(),
-                whole.seconds, whole.renderedSeconds, whole.peak, whole.peakDbfs, whole.rmsDbfs);
+    std::printf("%s: %.1f s (%.1f s rendered), peak %d (%.1f dBFS), RMS %.1f dBFS, %.1f LUFS integrated\n",
+                path.filename().c_str(), whole.seconds, whole.renderedSeconds, whole.peak, whole.peakDbfs,
+                whole.rmsDbfs, whole.integratedLufs);
     std::printf("  %d notes, %d left sounding, %d struck while sounding, %d stray note-offs\n", whole.notes.notes(),
                 whole.notes.stillSounding(), whole.notes.restrikes(), whole.notes.strayNoteOffs());
     for (const sound::Part& part : score.parts()) {

@@ -1,0 +1,163 @@
+#include "bench/game/GameBench.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <stdexcept>
+#include <thread>
+#include <vector>
+
+#include "bench/game/AudioTap.h"
+#include "bench/game/MapWatch.h"
+#include "bench/game/MediaChecks.h"
+#include "bench/game/ProcessProbe.h"
+#include "bench/game/ProgramRun.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+constexpr int kStartups = 10;
+constexpr milliseconds kMapTimeout{10'000};
+constexpr milliseconds kSettle{1000};
+// The title screen's "Přeskočit" label, its start button, the game screen's
+// pause icon; in window coordinates.
+constexpr int kSkipX = 310, kSkipY = 436;
+constexpr int kStartX = 548, kStartY = 60;
+constexpr int kPauseX = 38, kPauseY = 433;
+constexpr milliseconds kIntroVideo{8000};
+constexpr milliseconds kIntroMusicBeforeSkip{4000};
+// Long enough for a device that sleeps in silence to have gone to sleep.
+constexpr milliseconds kQuiet{5000};
+constexpr int kRate = 44100;
+constexpr milliseconds kThreadReading{100};
+
+double msBetween(Clock::time_point from, Clock::time_point to) {
+    return std::chrono::duration<double, std::milli>(to - from).count();
+}
+
+unsigned long awaitWindow(MapWatch& watch) {
+    auto mapped = watch.next(kMapTimeout);
+    if (!mapped) throw std::runtime_error("the program showed no window");
+    return mapped->window;
+}
+
+// The lit start button: the pointer first lights it, then clicks it.
+void startGame(unsigned long title) {
+    pointAt(title, kStartX, kStartY);
+    std::this_thread::sleep_for(milliseconds(300));
+    clickAt(title, kStartX, kStartY);
+}
+
+std::size_t frameAt(const Recording& mix, Clock::time_point at) {
+    std::size_t frame = 0;
+    for (const auto& arrival : mix.arrivals)
+        if (arrival.at <= at) frame = arrival.endFrame;
+    return frame;
+}
+
+}  // namespace
+
+GameFigures GameBench::run() {
+    GameFigures figures;
+    measureStartup(figures);
+    measureSkip(figures);
+    measureIntro(figures);
+    measurePlay(figures);
+    LaserCheck laser = checkLaser();
+    figures.shots = laser.shots;
+    figures.expectedLaserSounds = laser.expectedSounds;
+    figures.laserSounds = laser.sounds;
+    figures.worstLaserStartMs = laser.worstStartMs;
+    figures.wakeLaserStartMs = laser.wakeStartMs;
+    SongCheck song = checkSong();
+    figures.songLengthMs = song.lengthMs;
+    figures.songPositionAtEndMs = song.positionAtEndMs;
+    figures.songSoundedMs = song.soundedMs;
+    return figures;
+}
+
+void GameBench::measureStartup(GameFigures& figures) const {
+    std::vector<double> times;
+    for (int i = 0; i < kStartups; ++i) {
+        MapWatch watch(std::getenv("DISPLAY"));
+        Clock::time_point exec = Clock::now();
+        ProgramRun program(program_, "/dev/null");
+        auto mapped = watch.next(kMapTimeout);
+        if (!mapped) throw std::runtime_error("the program showed no window");
+        times.push_back(msBetween(exec, mapped->at));
+    }
+    std::sort(times.begin(), times.end());
+    figures.startupMedianMs = (times[kStartups / 2 - 1] + times[kStartups / 2]) / 2;
+    figures.startupMinMs = times.front();
+}
+
+// The threads are read every 100 ms, so that a sound thread that ends
+// with its device keeps nearly all of its time.
+PhaseFigures GameBench::measurePhase(pid_t pid) const {
+    ProcessProbe probe(pid);
+    probe.resetPeak();
+    ThreadTimes before = probe.threads();
+    ThreadTimes seen = before;
+    Clock::time_point start = Clock::now();
+    for (Clock::time_point end = start + phase_; Clock::now() < end;) {
+        std::this_thread::sleep_for(std::min<Clock::duration>(kThreadReading, end - Clock::now()));
+        probe.update(seen);
+    }
+    double seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    Usage used = ProcessProbe::usedBetween(before, seen);
+    return {used.cpuSeconds / seconds * 100, used.soundCpuSeconds / seconds * 100, probe.peakRssMb()};
+}
+
+// "Přeskočit" a few seconds into the intro; then the title screen with
+// nothing left playing once the video is over and the sound has gone quiet.
+void GameBench::measureSkip(GameFigures& figures) const {
+    AudioTap tap;
+    MapWatch watch(std::getenv("DISPLAY"));
+    ProgramRun program(program_, tap.path());
+    unsigned long title = awaitWindow(watch);
+    std::this_thread::sleep_for(kIntroMusicBeforeSkip);
+    Clock::time_point skip = Clock::now();
+    clickAt(title, kSkipX, kSkipY);
+    std::this_thread::sleep_for(kSettle);
+    Recording mix = tap.recording();
+    SoundScan scan(mix.samples);
+    std::size_t clicked = frameAt(mix, skip);
+    std::size_t end = scan.lastSound(mix.frames());
+    figures.skipMusicDbfs = scan.rmsDbfs(clicked - std::min(clicked, std::size_t{kRate / 5}), clicked);
+    figures.skipStepDbfs = scan.largestStepDbfs(end - std::min(end, std::size_t{kRate / 2000}), end + 2);
+    figures.skipEndMs = (static_cast<double>(end) - static_cast<double>(clicked)) * 1000 / kRate;
+    std::this_thread::sleep_for(kIntroVideo + kQuiet);
+    figures.titleSilent = measurePhase(program.pid());
+}
+
+// The title screen while the intro sounds, and the game started over it
+// once the start button shows, 8 s in.
+void GameBench::measureIntro(GameFigures& figures) const {
+    MapWatch watch(std::getenv("DISPLAY"));
+    ProgramRun program(program_, "/dev/null");
+    unsigned long title = awaitWindow(watch);
+    Clock::time_point shown = Clock::now();
+    std::this_thread::sleep_for(kSettle);
+    figures.titleWithIntro = measurePhase(program.pid());
+    std::this_thread::sleep_until(shown + kIntroVideo + kSettle);
+    startGame(title);
+    awaitWindow(watch);
+    std::this_thread::sleep_for(kSettle);
+    figures.playFromIntro = measurePhase(program.pid());
+}
+
+// The intro skipped, the game started, played and paused.
+void GameBench::measurePlay(GameFigures& figures) const {
+    MapWatch watch(std::getenv("DISPLAY"));
+    ProgramRun program(program_, "/dev/null");
+    unsigned long title = awaitWindow(watch);
+    std::this_thread::sleep_for(kSettle);
+    clickAt(title, kSkipX, kSkipY);
+    startGame(title);
+    unsigned long game = awaitWindow(watch);
+    std::this_thread::sleep_for(kSettle);
+    figures.play = measurePhase(program.pid());
+    clickAt(game, kPauseX, kPauseY);
+    figures.paused = measurePhase(program.pid());
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <chrono>
+#include <string>
+
+#include "bench/game/GameFigures.h"
+
+// Runs the real program on the display in DISPLAY, from the folder holding
+// data/, with its sound on SDL's disk driver, and measures it from outside:
+// start-up, then CPU and memory through each phase of a game, then the
+// checks of the sound chain.
+class GameBench {
+public:
+    GameBench(std::string program, std::chrono::seconds phase) : program_(std::move(program)), phase_(phase) {}
+
+    GameFigures run();
+
+private:
+    void measureStartup(GameFigures& figures) const;
+    void measureSkip(GameFigures& figures) const;
+    void measureIntro(GameFigures& figures) const;
+    void measurePlay(GameFigures& figures) const;
+    PhaseFigures measurePhase(pid_t pid) const;
+
+    std::string program_;
+    std::chrono::seconds phase_;
+};

@@ -1,0 +1,62 @@
+#include "bench/game/GameReport.h"
+
+#include <iomanip>
+#include <string>
+
+namespace {
+
+constexpr double kStartupMs = 100;
+constexpr double kPlayCpu = 1.3;
+constexpr double kSilentCpu = 0.1;
+constexpr double kPlayRssMb = 60;
+constexpr double kStartMs = 30;
+constexpr double kClickDbfs = -60;
+constexpr double kFadeEndMs = 40;  // the fade, and the mix's buffer before it
+
+void line(std::ostream& out, const char* label, double value, int decimals, bool met, const std::string& target) {
+    out << std::left << std::setw(46) << label << std::right << std::fixed << std::setprecision(decimals)
+        << std::setw(10) << value << (met ? " " : "*") << "   " << target << '\n';
+}
+
+void phase(std::ostream& out, const char* name, const PhaseFigures& f, double cpuTarget, double rssTarget) {
+    out << std::left << std::setw(22) << name << std::right << std::fixed << std::setprecision(2) << std::setw(9)
+        << f.cpuPercent << (cpuTarget > 0 && f.cpuPercent > cpuTarget ? "*" : " ") << std::setw(9) << f.audioCpuPercent
+        << std::setprecision(1) << std::setw(10) << f.peakRssMb
+        << (rssTarget > 0 && f.peakRssMb > rssTarget ? "*" : " ") << "   ";
+    if (cpuTarget > 0) out << "CPU <= " << std::setprecision(1) << cpuTarget;
+    if (rssTarget > 0) out << ", RSS <= " << std::setprecision(0) << rssTarget;
+    out << '\n';
+}
+
+}  // namespace
+
+void printGameReport(std::ostream& out, const GameFigures& f) {
+    line(out, "start-up to the first window, median (ms)", f.startupMedianMs, 1, f.startupMedianMs <= kStartupMs,
+         "<= 100");
+    line(out, "start-up to the first window, minimum (ms)", f.startupMinMs, 1, true, "");
+    out << '\n'
+        << std::left << std::setw(22) << "phase" << std::right << std::setw(10) << "CPU %" << std::setw(9) << "sound %"
+        << std::setw(11) << "peak MB"
+        << "   target\n";
+    phase(out, "title, intro sounding", f.titleWithIntro, 0, 0);
+    phase(out, "title, silent", f.titleSilent, kSilentCpu, 0);
+    phase(out, "play", f.play, kPlayCpu, kPlayRssMb);
+    phase(out, "play, from the intro", f.playFromIntro, kPlayCpu, kPlayRssMb);
+    phase(out, "paused", f.paused, 0, 0);
+    out << '\n';
+    line(out, "skip: the intro music's level (dBFS)", f.skipMusicDbfs, 1, true, "");
+    line(out, "skip: largest step as it ends (dBFS)", f.skipStepDbfs, 1, f.skipStepDbfs <= kClickDbfs, "<= -60");
+    line(out, "skip: click to its last sound (ms)", f.skipEndMs, 1, f.skipEndMs <= kFadeEndMs, "<= 40");
+    line(out, "laser: shots", f.shots, 0, true, "");
+    line(out, "laser: sounds heard", f.laserSounds, 0, f.laserSounds == f.expectedLaserSounds,
+         "= " + std::to_string(f.expectedLaserSounds));
+    line(out, "laser: request to first sample, worst (ms)", f.worstLaserStartMs, 1, true, "");
+    line(out, "laser: the same after 5 s of silence (ms)", f.wakeLaserStartMs, 1, f.wakeLaserStartMs < kStartMs,
+         "< 30");
+    line(out, "song: length (ms)", f.songLengthMs, 0, true, "");
+    line(out, "song: position once ended (ms)", f.songPositionAtEndMs, 0, f.songPositionAtEndMs == f.songLengthMs,
+         "= length");
+    line(out, "song: first to last sounding sample (ms)", f.songSoundedMs, 0, f.songSoundedMs <= f.songLengthMs,
+         "<= length");
+    out << "* misses its target\n";
+}

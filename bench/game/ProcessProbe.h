@@ -1,0 +1,47 @@
+#pragma once
+#include <sys/types.h>
+
+#include <map>
+#include <string>
+
+// Time on the CPU of one thread so far, to the nanosecond.
+struct ThreadTime {
+    double seconds = 0;
+    bool sound = false;  // one of SDL's sound threads ("SDLAudio…")
+};
+using ThreadTimes = std::map<pid_t, ThreadTime>;
+
+// What a process used from one reading of its threads to a later one.
+struct Usage {
+    double cpuSeconds = 0;
+    double soundCpuSeconds = 0;
+};
+
+// Reads a running process's threads and memory from /proc.
+class ProcessProbe {
+public:
+    explicit ProcessProbe(pid_t pid);
+
+    // The threads living now.
+    ThreadTimes threads() const;
+    // Adds the threads living now to `seen`, each at its latest reading, so
+    // that a thread that ends keeps the time it was last seen with.
+    void update(ThreadTimes& seen) const;
+    // The high-water mark of the RSS since the start or the last
+    // resetPeak(), in MB.
+    double peakRssMb() const;
+    // Lowers the high-water mark to the current RSS, so that the next peak
+    // is that of what follows; false when the kernel refuses.
+    bool resetPeak() const;
+
+    // What the threads used from `before` to `after`; a thread that started
+    // in between counts from nothing.
+    static Usage usedBetween(const ThreadTimes& before, const ThreadTimes& after);
+    // A "kB" field of /proc/PID/status ("VmHWM", "VmRSS") in MB; 0 when absent.
+    static double statusMb(const std::string& status, const std::string& field);
+    // The first number of /proc/PID/task/TID/schedstat: nanoseconds on the CPU.
+    static double schedstatSeconds(const std::string& schedstat);
+
+private:
+    std::string root_;
+};

@@ -1,0 +1,23 @@
+#pragma once
+#include <sys/types.h>
+
+#include <string>
+
+// The game started from the current folder on the display in DISPLAY, its
+// mix going to `audioFile` through SDL's disk driver; killed when this goes.
+class ProgramRun {
+public:
+    ProgramRun(const std::string& program, const std::string& audioFile);
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    pid_t pid() const { return pid_; }
+
+private:
+    pid_t pid_;
+};
+
+// Moves the pointer to (x, y) in `window`, and clicks there (xdotool).
+void pointAt(unsigned long window, int x, int y);
+void clickAt(unsigned long window, int x, int y);

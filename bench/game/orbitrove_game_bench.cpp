@@ -1,0 +1,73 @@
+// Measures the whole game from outside: the real program under its own X
+// server with its sound on SDL's disk driver.
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+#include <string>
+
+#include "bench/PositiveNumber.h"
+#include "bench/XvfbServer.h"
+#include "bench/game/GameBench.h"
+#include "bench/game/GameReport.h"
+
+namespace {
+
+struct Options {
+    int seconds = 30;
+    std::string program = ORBITROVE_PROGRAM;
+    bool useDisplay = false;
+};
+
+std::optional<Options> parse(int argc, char** argv) {
+    Options options;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--use-display") {
+            options.useDisplay = true;
+        } else if (arg == "--seconds" && i + 1 < argc && positiveNumber(argv[i + 1])) {
+            options.seconds = *positiveNumber(argv[++i]);
+        } else if (arg == "--program" && i + 1 < argc) {
+            options.program = argv[++i];
+        } else {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+int bench(const Options& options) {
+    std::optional<XvfbServer> server;
+    if (!options.useDisplay) {
+        server.emplace();
+        setenv("DISPLAY", server->display().c_str(), 1);
+    }
+    std::cout << options.program << " on display " << std::getenv("DISPLAY") << ", " << options.seconds
+              << " s a phase, sound on SDL's disk driver\n\n";
+    GameFigures figures = GameBench(options.program, std::chrono::seconds(options.seconds)).run();
+    printGameReport(std::cout, figures);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    auto options = parse(argc, argv);
+    if (!options) {
+        std::cerr << "usage: orbitrove-game-bench [--seconds N] [--program PATH] [--use-display]\n"
+                     "  --seconds N      measure each phase for N seconds (30)\n"
+                     "  --program PATH   the game to measure (the one built beside the benchmark)\n"
+                     "  --use-display    run on the X server in DISPLAY instead of a private Xvfb\n"
+                     "Run it from the folder that holds data/.\n";
+        return 2;
+    }
+    if (options->useDisplay && !std::getenv("DISPLAY")) {
+        std::cerr << "orbitrove-game-bench: --use-display needs DISPLAY to be set\n";
+        return 2;
+    }
+    try {
+        return bench(*options);
+    } catch (const std::exception& error) {
+        std::cerr << "orbitrove-game-bench: " << error.what() << '\n';
+        return 1;
+    }
+}

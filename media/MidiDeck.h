@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "media/MidiSynth.h"
+
+class SdlMidiTrack;
+
+// Gives the MIDI pieces their turns on the one synthesizer, one piece at a
+// time. A piece that stops, is superseded or reaches its end fades out over
+// a few milliseconds; then every voice goes and the next piece starts on
+// channels as new. The audio thread mixes and the UI thread plays and
+// stops, both under the service's lock.
+class MidiDeck {
+public:
+    MidiDeck(int sampleRate, const std::string& soundFont);
+
+    MidiSynth& synth() { return synth_; }
+    // Starts the track's prepared sequence as soon as the piece before it
+    // has faded out; nothing when it sounds already.
+    void play(SdlMidiTrack& track);
+    // Fades the track out when it sounds, and forgets it when it waits.
+    void stop(SdlMidiTrack& track);
+    // Nothing sounds, fades or waits.
+    bool idle() const { return !sounding_ && !waiting_ && fadeLeft_ == 0; }
+
+    // Writes the next frames of the music into `mix`, which holds silence;
+    // leaves it so while idle.
+    void mix(std::int16_t* mix, int frames);
+
+    // Frames a fade takes.
+    int fadeFrames() const { return fadeFrames_; }
+
+private:
+    int renderSounding(std::int16_t* out, int frames);
+    int renderFade(std::int16_t* out, int frames);
+    void beginFade();
+    void startWaiting();
+
+    MidiSynth synth_;
+    int fadeFrames_;
+    SdlMidiTrack* sounding_ = nullptr;
+    SdlMidiTrack* waiting_ = nullptr;
+    int fadeLeft_ = 0;
+};

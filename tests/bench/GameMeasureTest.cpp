@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "bench/game/AudioTap.h"
+#include "bench/game/GameReport.h"
+#include "bench/game/ProcessProbe.h"
+#include "bench/game/SoundScan.h"
+
+namespace {
+
+TEST(ProcessProbeTest, ReadsStatusFieldsAndSchedulerTimes) {
+    std::string status = "Name:\tgame\nVmPeak:\t  400000 kB\nVmHWM:\t   61440 kB\nVmRSS:\t   40960 kB\n";
+    EXPECT_DOUBLE_EQ(ProcessProbe::statusMb(status, "VmHWM"), 60.0);
+    EXPECT_DOUBLE_EQ(ProcessProbe::statusMb(status, "VmRSS"), 40.0);
+    EXPECT_DOUBLE_EQ(ProcessProbe::statusMb(status, "VmSwap"), 0.0);
+    EXPECT_DOUBLE_EQ(ProcessProbe::schedstatSeconds("1500000000 20000 31\n"), 1.5);
+}
+
+TEST(ProcessProbeTest, CountsEndedThreadsAsLastSeenAndNewOnesFromNothing) {
+    ThreadTimes before{{1, {2.0, false}}, {2, {1.0, true}}, {3, {0.5, false}}};
+    // Thread 3 ended after it was last seen at 0.75 s; thread 4 is new.
+    ThreadTimes after{{1, {2.5, false}}, {2, {1.25, true}}, {3, {0.75, false}}, {4, {0.125, true}}};
+    Usage used = ProcessProbe::usedBetween(before, after);
+    EXPECT_DOUBLE_EQ(used.cpuSeconds, 0.5 + 0.25 + 0.25 + 0.125);
+    EXPECT_DOUBLE_EQ(used.soundCpuSeconds, 0.25 + 0.125);
+}
+
+// Pages mapped past the allocator, so that unmapping them gives them back.
+TEST(ProcessProbeTest, APeakResetStartsFromTheMemoryInUseNow) {
+    ProcessProbe probe(getpid());
+    constexpr std::size_t kSize = 32 << 20;
+    void* block = mmap(nullptr, kSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    ASSERT_NE(block, MAP_FAILED);
+    std::memset(block, 1, kSize);
+    double withBlock = probe.peakRssMb();
+    munmap(block, kSize);
+    ASSERT_TRUE(probe.resetPeak());
+    EXPECT_LT(probe.peakRssMb(), withBlock - 24);
+    ThreadTimes seen = probe.threads();
+    EXPECT_TRUE(seen.count(getpid()));
+    EXPECT_GT(seen[getpid()].seconds, 0);
+}
+
+Stereo tone(std::size_t frames, double amplitude, double hertz = 441) {
+    Stereo samples;
+    for (std::size_t i = 0; i < frames; ++i) {
+        auto value = static_cast<std::int16_t>(amplitude * std::sin(2 * M_PI * hertz * static_cast<double>(i) / 44100));
+        samples.insert(samples.end(), {value, value});
+    }
+    return samples;
+}
+
+Stereo silence(std::size_t frames) { return Stereo(2 * frames, 0); }
+
+Stereo operator+(Stereo a, const Stereo& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TEST(SoundScanTest, FindsSoundsPartedBySilenceLongerThanTheGap) {
+    Stereo mix = silence(100) + tone(1000, 8000) + silence(50) + tone(500, 8000) + silence(600) + tone(200, 8000);
+    SoundScan scan(mix);
+    std::vector<Burst> sounds = scan.bursts(100);
+    ASSERT_EQ(sounds.size(), 2u);      // 50 frames of silence do not part two sounds
+    EXPECT_EQ(sounds[0].first, 101u);  // the sine's first sample is 0
+    EXPECT_GT(sounds[1].first, 2150u);
+    EXPECT_EQ(scan.lastSound(scan.frames()), sounds[1].last);
+    EXPECT_EQ(scan.lastSound(1150), 1099u);  // the first tone's last sample
+}
+
+TEST(SoundScanTest, ACutToneStepsIntoSilenceAndAFadedOneDoesNot) {
+    // 2.25 periods of a tone at -26 dBFS, cut at its crest; and the same
+    // tone faded out over its last 5 ms.
+    constexpr double kHertz = 44100 * 2.25 / 1000;
+    Stereo cut = tone(1000, 1638, kHertz) + silence(100);
+    Stereo faded = tone(1000, 1638, kHertz);
+    for (std::size_t i = 780; i < 1000; ++i)
+        for (int c = 0; c < 2; ++c)
+            faded[2 * i + c] = static_cast<std::int16_t>(faded[2 * i + c] * static_cast<double>(1000 - i) / 220);
+    faded = faded + silence(100);
+    SoundScan cutScan(cut), fadedScan(faded);
+    std::size_t cutEnd = cutScan.lastSound(cutScan.frames());
+    std::size_t fadedEnd = fadedScan.lastSound(fadedScan.frames());
+    EXPECT_EQ(cutEnd, 999u);
+    EXPECT_NEAR(cutScan.largestStepDbfs(cutEnd - 22, cutEnd + 2), -26.0, 0.1);
+    EXPECT_LT(fadedScan.largestStepDbfs(fadedEnd - 22, fadedEnd + 2), -60.0);
+    EXPECT_NEAR(cutScan.rmsDbfs(0, 1000), -29.0, 0.1);  // a sine's RMS is 3 dB below its crest
+    EXPECT_EQ(cutScan.rmsDbfs(1000, 1100), -INFINITY);
+}
+
+TEST(AudioTapTest, KeepsWhatIsWrittenIntoItsPipeWithWhenItCame) {
+    AudioTap tap;
+    Stereo first = tone(1024, 1000), second = tone(512, 2000);
+    auto before = std::chrono::steady_clock::now();
+    for (const Stereo* piece : {&first, &second}) {
+        std::ofstream pipe(tap.path(), std::ios::binary);  // each piece as the device opens again
+        pipe.write(reinterpret_cast<const char*>(piece->data()), static_cast<std::streamsize>(piece->size() * 2));
+    }
+    Recording mix;
+    for (int i = 0; i < 200 && mix.frames() < 1536; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        mix = tap.recording();
+    }
+    EXPECT_EQ(mix.samples, first + second);
+    ASSERT_FALSE(mix.arrivals.empty());
+    EXPECT_GE(mix.arrivalOf(0), before);
+    EXPECT_LE(mix.arrivalOf(0), mix.arrivalOf(1535));
+    EXPECT_EQ(mix.arrivals.back().endFrame, 1536u);
+}
+
+std::string lineOf(const std::string& report, const std::string& label) {
+    std::istringstream in(report);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind(label, 0) == 0) return line;
+    return "";
+}
+
+TEST(GameReportTest, MarksTheFiguresThatMissTheirTargets) {
+    GameFigures f;
+    f.startupMedianMs = 100;
+    f.titleSilent.cpuPercent = 0.11;
+    f.play = {1.3, 0.9, 60.5};
+    f.skipStepDbfs = -59;
+    f.skipEndMs = 12;
+    f.expectedLaserSounds = 4;
+    f.laserSounds = 3;
+    f.worstLaserStartMs = 31;
+    f.wakeLaserStartMs = 30;
+    f.songLengthMs = f.songPositionAtEndMs = 90000;
+    f.songSoundedMs = 89000;
+    std::ostringstream out;
+    printGameReport(out, f);
+    std::string report = out.str();
+    EXPECT_EQ(lineOf(report, "start-up to the first window, median").find('*'), std::string::npos);
+    EXPECT_NE(lineOf(report, "title, silent").find("0.11*"), std::string::npos);
+    EXPECT_NE(lineOf(report, "play ").find("1.30 "), std::string::npos);
+    EXPECT_NE(lineOf(report, "play ").find("60.5*"), std::string::npos);
+    EXPECT_NE(lineOf(report, "skip: largest step").find('*'), std::string::npos);
+    EXPECT_EQ(lineOf(report, "skip: click to its last").find('*'), std::string::npos);
+    EXPECT_NE(lineOf(report, "laser: sounds heard").find("3*"), std::string::npos);
+    EXPECT_EQ(lineOf(report, "laser: request to first sample").find('*'), std::string::npos);
+    EXPECT_NE(lineOf(report, "laser: the same after 5 s").find("30.0*"), std::string::npos);
+    EXPECT_EQ(lineOf(report, "song: position once ended").find('*'), std::string::npos);
+}
+
+}  // namespace
