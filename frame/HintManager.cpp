@@ -28,7 +28,7 @@ void HintManager::pointerOver(TControl* control, Point windowOrigin, Point clien
     anchor_ = {windowOrigin.x + clientPos.x, windowOrigin.y + clientPos.y + kBelowPointer};
     // With no timer left for the delay, the hint is simply not shown.
     if (shown_) showNow();
-    else loop_.start(showAlarm_, kShowDelay);
+    else (void)loop_.start(showAlarm_, kShowDelay);
 }
 
 void HintManager::cancel() {

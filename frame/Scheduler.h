@@ -13,7 +13,9 @@ public:
     std::uint64_t now() const { return platform_.now(); }
     // Starts `client` with its first tick one full period from now. False
     // when the system has no timer left for it.
-    bool start(TimerQueue::Client& client, std::uint32_t period) { return timers_.start(client, period, now()); }
+    [[nodiscard]] bool start(TimerQueue::Client& client, std::uint32_t period) {
+        return timers_.start(client, period, now());
+    }
     void stop(TimerQueue::Client& client) { timers_.stop(client); }
     bool running(const TimerQueue::Client& client) const { return timers_.running(client); }
 

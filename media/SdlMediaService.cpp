@@ -90,7 +90,10 @@ SdlMediaService::SdlMediaService(Scheduler& loop) : loop_(loop) {
 bool SdlMediaService::openDevice() {
     quietSoundCardLibrary();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (device_->open()) return subsystem_ = audio_ = true;
+    if (device_->open()) {
+        subsystem_ = audio_ = true;
+        return true;
+    }
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
 }
