@@ -7,7 +7,7 @@
 #include "frame/sdl/X11Fullscreen.h"
 
 SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(SdlWindow*)> onDestroy)
-    : logical_(size), scale_(scale), onDestroy_(std::move(onDestroy)) {
+    : logical_(size), scale_(scale), tooltip_(kind == WindowKind::Tooltip), onDestroy_(std::move(onDestroy)) {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
     window_ = SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width * scale,
@@ -46,9 +46,14 @@ void SdlWindow::setPosition(Point topLeft) {
 
 Point SdlWindow::toLogical(Point physical) const { return viewport().toLogical(physical); }
 
+// A tool-tip never keeps the keyboard: where no window manager runs, SDL
+// gives it to every window it shows, and the arrow keys would then reach no
+// screen until a click.
 void SdlWindow::show() {
+    SDL_Window* focused = SDL_GetKeyboardFocus();
     SDL_ShowWindow(window_);
-    SDL_RaiseWindow(window_);
+    if (!tooltip_) SDL_RaiseWindow(window_);
+    else if (focused) SDL_SetWindowInputFocus(focused);
 }
 
 void SdlWindow::hide() {

@@ -51,6 +51,7 @@ private:
 
     Size logical_;
     int scale_;
+    bool tooltip_;
     SDL_Window* window_ = nullptr;
     SDL_Cursor* hand_ = nullptr;
     TCursor cursor_ = TCursor::crDefault;

@@ -91,6 +91,9 @@ echo "$geometry" | grep -q 'Absolute upper-left Y:  1540$' || fail "hint not at 
 width=$(echo "$geometry" | sed -n 's/.*Width: //p')
 height=$(echo "$geometry" | sed -n 's/.*Height: //p')
 [ $((width % 2)) -eq 0 ] && [ $((height % 2)) -eq 0 ] && [ "$height" -ge 30 ] || fail "hint not scaled: $geometry"
+# The hint never takes the keyboard from the screen, even with no window
+# manager to refuse it.
+[ "$(xdotool getwindowfocus)" = "$window" ] || fail "the hint took the keyboard"
 click 28 866                        # the quit icon
 status=0
 wait "$pid" || status=$?
