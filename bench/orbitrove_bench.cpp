@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchMain.h"
 #include "bench/CopyRun.h"
 #include "bench/LoadRun.h"
 #include "bench/PositiveNumber.h"
@@ -124,21 +125,9 @@ int bench(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    auto options = parse(argc, argv);
-    if (!options) {
-        std::cerr << "usage: orbitrove-bench [--seconds N] [--use-display]\n"
+    return benchMain("orbitrove-bench",
+                     "[--seconds N] [--use-display]\n"
                      "  --seconds N     measure each loop for N seconds (30)\n"
-                     "  --use-display   run on the X server in DISPLAY instead of a private Xvfb\n";
-        return 2;
-    }
-    if (options->useDisplay && !std::getenv("DISPLAY")) {
-        std::cerr << "orbitrove-bench: --use-display needs DISPLAY to be set\n";
-        return 2;
-    }
-    try {
-        return bench(*options);
-    } catch (const std::exception& error) {
-        std::cerr << "orbitrove-bench: " << error.what() << '\n';
-        return 1;
-    }
+                     "  --use-display   run on the X server in DISPLAY instead of a private Xvfb\n",
+                     parse(argc, argv), bench);
 }

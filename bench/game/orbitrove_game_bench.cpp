@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "bench/BenchMain.h"
 #include "bench/PositiveNumber.h"
 #include "bench/XvfbServer.h"
 #include "bench/game/GameBench.h"
@@ -51,23 +52,11 @@ int bench(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    auto options = parse(argc, argv);
-    if (!options) {
-        std::cerr << "usage: orbitrove-game-bench [--seconds N] [--program PATH] [--use-display]\n"
+    return benchMain("orbitrove-game-bench",
+                     "[--seconds N] [--program PATH] [--use-display]\n"
                      "  --seconds N      measure each phase for N seconds (30)\n"
                      "  --program PATH   the game to measure (the one built beside the benchmark)\n"
                      "  --use-display    run on the X server in DISPLAY instead of a private Xvfb\n"
-                     "Run it from the folder that holds data/.\n";
-        return 2;
-    }
-    if (options->useDisplay && !std::getenv("DISPLAY")) {
-        std::cerr << "orbitrove-game-bench: --use-display needs DISPLAY to be set\n";
-        return 2;
-    }
-    try {
-        return bench(*options);
-    } catch (const std::exception& error) {
-        std::cerr << "orbitrove-game-bench: " << error.what() << '\n';
-        return 1;
-    }
+                     "Run it from the folder that holds data/.\n",
+                     parse(argc, argv), bench);
 }
