@@ -1,5 +1,7 @@
 #include "frame/Canvas.h"
 
+#include <algorithm>
+
 Canvas::Canvas(int width, int height)
     : width_(width),
       height_(height),
@@ -40,8 +42,24 @@ void Canvas::blendPixel(int x, int y, Rgb color, int alpha) {
     dst = out;
 }
 
+// Unscaled, a picture's rows are copied as they are: most of what the game
+// paints in play (sprites over the backdrop) takes this way.
 void Canvas::drawBitmap(const Bitmap& bitmap, int x, int y, bool transparent) {
-    stretchBitmap(bitmap, {x, y, bitmap.width, bitmap.height}, transparent);
+    if (bitmap.empty()) return;
+    Rect target{x + origin_.x, y + origin_.y, bitmap.width, bitmap.height};
+    Rect area = target.intersected(clip_);
+    if (area.empty()) return;
+    Rgb key = bitmap.bottomLeft();
+    for (int row = area.y; row < area.bottom(); ++row) {
+        const Rgb* from = &bitmap.pixels[static_cast<std::size_t>(row - target.y) * bitmap.width + (area.x - target.x)];
+        Rgb* to = &pixels_[static_cast<std::size_t>(row) * width_ + area.x];
+        if (!transparent) {
+            std::copy_n(from, area.width, to);
+            continue;
+        }
+        for (int i = 0; i < area.width; ++i)
+            if (from[i] != key) to[i] = from[i];
+    }
 }
 
 void Canvas::stretchBitmap(const Bitmap& bitmap, const Rect& dest, bool transparent) {
