@@ -13,7 +13,6 @@
 #include "bench/BenchMain.h"
 #include "bench/CopyRun.h"
 #include "bench/LoadRun.h"
-#include "bench/PositiveNumber.h"
 #include "bench/Report.h"
 #include "bench/XvfbServer.h"
 
@@ -29,18 +28,7 @@ struct Options {
 };
 
 std::optional<Options> parse(int argc, char** argv) {
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--use-display") {
-            options.useDisplay = true;
-        } else if (arg == "--seconds" && i + 1 < argc && positiveNumber(argv[i + 1])) {
-            options.seconds = *positiveNumber(argv[++i]);
-        } else {
-            return std::nullopt;
-        }
-    }
-    return options;
+    return parseBenchOptions(argc, argv, Options{}, [](Options&, const std::string&, int&) { return false; });
 }
 
 template <typename Result>

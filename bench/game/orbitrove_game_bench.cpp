@@ -6,7 +6,6 @@
 #include <string>
 
 #include "bench/BenchMain.h"
-#include "bench/PositiveNumber.h"
 #include "bench/XvfbServer.h"
 #include "bench/game/GameBench.h"
 #include "bench/game/GameReport.h"
@@ -20,20 +19,11 @@ struct Options {
 };
 
 std::optional<Options> parse(int argc, char** argv) {
-    Options options;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--use-display") {
-            options.useDisplay = true;
-        } else if (arg == "--seconds" && i + 1 < argc && positiveNumber(argv[i + 1])) {
-            options.seconds = *positiveNumber(argv[++i]);
-        } else if (arg == "--program" && i + 1 < argc) {
-            options.program = argv[++i];
-        } else {
-            return std::nullopt;
-        }
-    }
-    return options;
+    return parseBenchOptions(argc, argv, Options{}, [&](Options& options, const std::string& arg, int& i) {
+        if (arg != "--program" || i + 1 >= argc) return false;
+        options.program = argv[++i];
+        return true;
+    });
 }
 
 int bench(const Options& options) {
