@@ -10,4 +10,6 @@ public:
     virtual void setContent(WindowContent* content) = 0;
     // The content has changed and wants painting.
     virtual void contentChanged() = 0;
+    // Whether it can be seen now, its parents and screen too.
+    virtual bool showing() const = 0;
 };

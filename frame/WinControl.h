@@ -38,6 +38,7 @@ public:
     const std::vector<TWinControl*>& windowedChildren() const { return windows_; }
     void setContent(WindowContent* content) override;
     void contentChanged() override { invalidate(); }
+    bool showing() const override { return TControl::showing(); }
     // The area children align to: the client rectangle less borders.
     virtual Rect alignRect() const { return clientRect(); }
 

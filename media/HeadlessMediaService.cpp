@@ -7,7 +7,8 @@
 MediaService::Result HeadlessMediaService::openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
     MediaFacts facts = probeMedia(fileName);
     if (facts.error) return facts.error;
-    if (facts.kind == MediaKind::Video) track = openVideoTrack(fileName, facts.length, loop_);
+    if (facts.kind == MediaKind::Video)
+        track = std::make_unique<VideoTrack>(std::move(facts.video), fileName, facts.length, loop_);
     else track = std::make_unique<ClockTrack>(facts.length, [this] { return loop_.now(); });
-    return track ? media_error::kNone : media_error::kDamagedFile;
+    return media_error::kNone;
 }

@@ -6,7 +6,6 @@ extern "C" {
 
 #include <atomic>
 #include <cerrno>
-#include <cstdarg>
 #include <cstdio>
 #include <string>
 
@@ -15,7 +14,9 @@ namespace {
 std::atomic<int> opening{0};
 std::atomic<bool> said{false};
 
-void decoderLog(void*, int level, const char* format, va_list arguments) {
+}  // namespace
+
+void libraryLog(void*, int level, const char* format, va_list arguments) {
     if (level > AV_LOG_ERROR || opening.load() > 0) return;
     char text[400];
     std::vsnprintf(text, sizeof text, format, arguments);
@@ -26,16 +27,6 @@ void decoderLog(void*, int level, const char* format, va_list arguments) {
     std::string line = std::string(program_invocation_short_name) + ": the video decoder reports: " + message + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);
-}
-
-}  // namespace
-
-void routeLibraryLogs() {
-    static const bool routed = [] {
-        av_log_set_callback(decoderLog);
-        return true;
-    }();
-    (void)routed;
 }
 
 OpeningFile::OpeningFile() { ++opening; }

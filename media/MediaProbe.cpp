@@ -1,13 +1,11 @@
 #include "media/MediaProbe.h"
 
 #include <SDL.h>
-extern "C" {
-#include <libavformat/avformat.h>
-}
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <stdexcept>
 
 #include "media/MediaErrors.h"
 #include "media/MidiSequence.h"
@@ -38,14 +36,14 @@ MediaFacts midiFacts(const std::string& fileName) {
 }
 
 MediaFacts videoFacts(const std::string& fileName) {
-    AVFormatContext* format = nullptr;
-    if (avformat_open_input(&format, fileName.c_str(), nullptr, nullptr) < 0) return {media_error::kDamagedFile};
-    MediaFacts facts{media_error::kDamagedFile};
-    if (avformat_find_stream_info(format, nullptr) >= 0 &&
-        av_find_best_stream(format, AVMEDIA_TYPE_VIDEO, -1, -1, nullptr, 0) >= 0 && format->duration > 0)
-        facts = {0, MediaKind::Video, static_cast<std::uint64_t>(format->duration / (AV_TIME_BASE / 1000))};
-    avformat_close_input(&format);
-    return facts;
+    try {
+        auto video = std::make_unique<VideoDecoder>(fileName);
+        std::uint64_t length = video->length();
+        if (length == 0) return {media_error::kDamagedFile};
+        return {0, MediaKind::Video, length, std::move(video)};
+    } catch (const std::runtime_error&) {
+        return {media_error::kDamagedFile};
+    }
 }
 
 }  // namespace

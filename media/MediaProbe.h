@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "media/MediaService.h"
+#include "media/VideoDecoder.h"
 
 // What the service needs to know of a media file before playing it.
 enum class MediaKind { Wave, Midi, Video };
@@ -15,6 +17,9 @@ struct MediaFacts {
     MediaService::Result error = 0;
     MediaKind kind = MediaKind::Wave;
     std::uint64_t length = 0;  // milliseconds
+    // A video is measured by opening it, and is handed on open, so that
+    // its library is loaded once.
+    std::unique_ptr<VideoDecoder> video = nullptr;
 };
 
 // Reads a file's kind and length without playing it; the error a service

@@ -120,8 +120,8 @@ MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std
     case MediaKind::Wave: return openWave(fileName, track);
     case MediaKind::Midi: track = openMidi(fileName, facts.length); return media_error::kNone;
     case MediaKind::Video:
-        track = openVideoTrack(fileName, facts.length, loop_);
-        return track ? media_error::kNone : media_error::kDamagedFile;
+        track = std::make_unique<VideoTrack>(std::move(facts.video), fileName, facts.length, loop_);
+        return media_error::kNone;
     }
     return media_error::kUnsupportedType;
 }

@@ -7,8 +7,6 @@
 #include "media/MediaErrors.h"
 #include "media/MediaProbe.h"
 
-TrackMediaService::TrackMediaService() { routeLibraryLogs(); }
-
 MediaService::Result TrackMediaService::open(const std::string& fileName, Device& device) {
     // Both back ends open files by name through their libraries; only a
     // regular file gets that far, so none of them can block on a pipe.

@@ -10,7 +10,6 @@
 // here, for both back ends.
 class TrackMediaService : public MediaService {
 public:
-    TrackMediaService();
     Result open(const std::string& fileName, Device& device) override;
     void close(Device device) override;
     bool hasVideo(Device device) const override;

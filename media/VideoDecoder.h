@@ -5,16 +5,19 @@
 
 #include "frame/Bitmap.h"
 
+class FfmpegLibrary;
 struct AVFormatContext;
 struct AVCodecContext;
 struct AVFrame;
 struct AVPacket;
 struct SwsContext;
 
-// The pictures of a video file in order, decoded as they come due.
+// The pictures of a video file in order, decoded as they come due. The
+// video library stays loaded while a decoder lives.
 class VideoDecoder {
 public:
-    // Throws std::runtime_error when the file holds no decodable video.
+    // Throws std::runtime_error when the file holds no decodable video or
+    // the library cannot be loaded.
     explicit VideoDecoder(const std::string& fileName);
     ~VideoDecoder();
     VideoDecoder(const VideoDecoder&) = delete;
@@ -26,6 +29,8 @@ public:
     void rewind();
     // Milliseconds from one picture to the next.
     std::uint32_t frameInterval() const;
+    // Milliseconds the file says it lasts; 0 when it does not say.
+    std::uint64_t length() const;
 
 private:
     void release();
@@ -33,6 +38,8 @@ private:
     std::uint64_t milliseconds(std::int64_t timestamp) const;
     void convert();
 
+    // First, so that it is unloaded last.
+    std::unique_ptr<FfmpegLibrary> av_;
     AVFormatContext* format_ = nullptr;
     AVCodecContext* codec_ = nullptr;
     AVFrame* frame_ = nullptr;

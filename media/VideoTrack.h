@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "frame/ContentHost.h"
 #include "frame/Scheduler.h"
@@ -9,10 +10,15 @@
 
 // A video shown on a display while it plays: the display paints the picture
 // due at the current position, and a ticker on the event loop asks for that
-// paint once a frame. Without a display it only keeps time.
+// paint once a frame. Without a display it only keeps time. A decoder, and
+// with it the video library, is held only while the track plays on a
+// display that shows: stopped or unseen, the track keeps the picture it
+// shows and lets the decoder go, and opens the file anew when a picture it
+// does not hold is wanted.
 class VideoTrack : public MediaTrack, public WindowContent, public TimerQueue::Client {
 public:
-    VideoTrack(std::unique_ptr<VideoDecoder> decoder, std::uint64_t length, Scheduler& loop);
+    // The decoder is the file's, open and measured by the probe.
+    VideoTrack(std::unique_ptr<VideoDecoder> decoder, std::string fileName, std::uint64_t length, Scheduler& loop);
     ~VideoTrack() override;
 
     std::uint64_t length() const override { return clock_.length(); }
@@ -29,13 +35,16 @@ public:
 
 private:
     bool startTicks();
+    bool reopen();
+    void setAside();
+    const Bitmap& picture();
 
+    std::string fileName_;
     std::unique_ptr<VideoDecoder> decoder_;
+    // The picture shown while no decoder is open, and its position.
+    Bitmap still_;
+    std::uint64_t stillAt_ = 0;
     PlayClock clock_;
     Scheduler& loop_;
     ContentHost* display_ = nullptr;
 };
-
-// The track of a video file the probe has measured; null when it cannot be
-// decoded.
-std::unique_ptr<MediaTrack> openVideoTrack(const std::string& fileName, std::uint64_t length, Scheduler& loop);

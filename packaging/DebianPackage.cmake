@@ -1,6 +1,7 @@
 # `make package`: a Debian binary package of the installed tree. The shared
-# libraries' packages come from dpkg-shlibdeps; the soundfont and the fonts
-# the game opens at run time are named here (see data/fonts.conf).
+# libraries' packages come from dpkg-shlibdeps; the soundfont, the fonts
+# the game opens at run time (see data/fonts.conf) and the video libraries
+# it loads only while its intro plays are named here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orbitrove)
 set(CPACK_PACKAGE_VERSION 0.9.10)
@@ -15,7 +16,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://nebulka.example.org/)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "timgm6mb-soundfont, fonts-liberation2, fonts-kaushanscript, fonts-ocr-a")
+set(video_packages)
+foreach(library libavformat libavcodec libswscale libavutil)
+  string(REGEX MATCH "^[0-9]+" major "${FFMPEG_${library}_VERSION}")
+  list(APPEND video_packages "${library}${major}")
+endforeach()
+list(JOIN video_packages ", " video_packages)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "timgm6mb-soundfont, fonts-liberation2, fonts-kaushanscript, fonts-ocr-a, ${video_packages}")
 # The about box opens its web links with xdg-open; without it they do nothing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

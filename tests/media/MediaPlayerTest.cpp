@@ -220,6 +220,7 @@ struct FullLoop : VirtualLoop {
 struct CountingDisplay : ContentHost {
     void setContent(WindowContent* c) override { content = c; }
     void contentChanged() override { ++changes; }
+    bool showing() const override { return true; }
     WindowContent* content = nullptr;
     int changes = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 #include "frame/FrameFixture.h"
 #include "frame/Panel.h"
@@ -13,6 +14,14 @@ namespace {
 
 bool black(const Bitmap& picture) {
     return std::all_of(picture.pixels.begin(), picture.pixels.end(), [](Rgb p) { return p < 0x101010; });
+}
+
+// The program does not link the video library; it is loaded while needed.
+bool videoLibraryLoaded() {
+    std::ifstream maps("/proc/self/maps");
+    for (std::string line; std::getline(maps, line);)
+        if (line.find("libavcodec.so") != std::string::npos) return true;
+    return false;
 }
 
 TEST(VideoDecoder, PicturesComeDueInOrderAndRewindStartsOver) {
@@ -68,6 +77,15 @@ protected:
         application.processPending();
         return form->canvas().pixels();
     }
+    // The panel shows the intro's picture due at `ms`, clipped to its size.
+    bool showsPictureAt(std::uint64_t ms) {
+        Bitmap due = VideoDecoder("data/intro.avi").pictureAt(ms);
+        application.processPending();
+        for (int y = 0; y < 80; ++y)
+            for (int x = 0; x < 150; ++x)
+                if (form->canvas().pixel(20 + x, 10 + y) != due.at(x, y)) return false;
+        return true;
+    }
     bool outsideThePanelIsBlack() {
         application.processPending();
         for (int y = 0; y < form->height(); ++y)
@@ -97,16 +115,62 @@ TEST_F(VideoInPanel, PlaysIntoItsPanelClippedAndHoldsWhenStopped) {
     EXPECT_EQ(player->position(), 3500u);
 }
 
+// Pictures come from the library only while they are seen: hidden or
+// stopped, the video keeps its picture and its time without it.
+TEST_F(VideoInPanel, TheVideoLibraryIsLoadedOnlyWhileItsPicturesAreSeen) {
+    player->Play();
+    advance(1000);
+    EXPECT_TRUE(showsPictureAt(1000));
+    EXPECT_TRUE(videoLibraryLoaded());
+    panel->hide();
+    advance(100);
+    EXPECT_FALSE(videoLibraryLoaded());
+    EXPECT_TRUE(player->playing());
+    advance(2000);
+    panel->show();
+    EXPECT_TRUE(showsPictureAt(3100));  // opened anew at the position reached unseen
+    EXPECT_TRUE(videoLibraryLoaded());
+    player->Stop();
+    EXPECT_FALSE(videoLibraryLoaded());
+    panel->invalidate();
+    EXPECT_TRUE(showsPictureAt(3100));
+    EXPECT_FALSE(videoLibraryLoaded());
+    player->Play();
+    advance(520);  // the frame ticks now fall at 3100 + 40 k
+    EXPECT_TRUE(showsPictureAt(3620));
+}
+
 TEST_F(VideoInPanel, AtTheEndItKeepsTheLastPictureAndStopsTicking) {
     player->Play();
     advance(player->length() + 200);
     EXPECT_FALSE(player->playing());
     EXPECT_FALSE(application.timers().nextDue().has_value());
+    EXPECT_FALSE(videoLibraryLoaded());
     std::vector<Rgb> last = screen();
     player->Play();  // played out: starts over from the black first picture
     advance(10);
     EXPECT_NE(screen(), last);
     EXPECT_TRUE(player->playing());
+}
+
+// A video whose file went while it was stopped cannot play on; the
+// picture it showed stays.
+class VideoService : public FrameFixture {
+protected:
+    HeadlessMediaService service{application.scheduler()};
+};
+
+TEST_F(VideoService, AFileGoneWhileStoppedIsReportedAtTheNextPlay) {
+    auto copy = std::filesystem::temp_directory_path() / "orbitrove-gone-intro.avi";
+    std::filesystem::copy_file("data/intro.avi", copy, std::filesystem::copy_options::overwrite_existing);
+    MediaService::Device device = 0;
+    ASSERT_EQ(service.open(copy.string(), device), media_error::kNone);
+    EXPECT_EQ(service.play(device), media_error::kNone);
+    EXPECT_EQ(service.stop(device), media_error::kNone);
+    std::filesystem::remove(copy);
+    EXPECT_EQ(service.play(device), media_error::kDamagedFile);
+    EXPECT_FALSE(service.playing(device));
+    service.close(device);
 }
 
 }  // namespace
