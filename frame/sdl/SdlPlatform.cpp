@@ -6,6 +6,7 @@
 #include "frame/sdl/SdlWindow.h"
 #include "frame/sdl/SdlX11Errors.h"
 #include "frame/sdl/Spawn.h"
+#include "frame/sdl/X11Connection.h"
 #include "frame/sdl/XftDpi.h"
 
 #include <SDL.h>
@@ -211,6 +212,7 @@ std::unique_ptr<PlatformWindow> SdlPlatform::createWindow(Size size, WindowKind 
     auto window =
         std::make_unique<SdlWindow>(size, kind, scale, [this](SdlWindow* gone) { std::erase(windows_, gone); });
     if (kind == WindowKind::Screen) window->setIcon(icon_.surface());
+    if (connection_ < 0) connection_ = window->connection();
     windows_.push_back(window.get());
     return window;
 }
@@ -238,10 +240,21 @@ bool SdlPlatform::takeEvent(SDL_Event& e, int timeoutMs) {
     return got;
 }
 
+// One sleep, exact to the due time, that input cuts short: what the
+// window system sent already is taken first, since the connection shows
+// only what it has not read yet.
 bool SdlPlatform::waitUntil(SDL_Event& e, std::uint64_t dueMs) {
+    auto deadline = start_ + std::chrono::milliseconds(dueMs);
+    if (connection_ < 0) return waitInSteps(e, deadline);
+    SDL_PumpEvents();
+    if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) return true;
+    awaitInput(connection_, deadline);
+    return SDL_PollEvent(&e) != 0;
+}
+
+bool SdlPlatform::waitInSteps(SDL_Event& e, std::chrono::steady_clock::time_point deadline) {
     // SDL waits in whole milliseconds; the last fraction is slept exactly, so
     // that a tick is not a millisecond late for the clock's rounding.
-    auto deadline = start_ + std::chrono::milliseconds(dueMs);
     auto whole = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (whole.count() > 0 && SDL_WaitEventTimeout(&e, static_cast<int>(whole.count()))) return true;
     std::this_thread::sleep_until(deadline);

@@ -45,6 +45,8 @@ public:
 private:
     bool takeEvent(SDL_Event& event, int timeoutMs);
     bool waitUntil(SDL_Event& event, std::uint64_t dueMs);
+    // Before the first window: SDL's own wait, then the last fraction.
+    bool waitInSteps(SDL_Event& event, std::chrono::steady_clock::time_point deadline);
     SdlWindow* windowWithId(std::uint32_t id) const;
     bool takeFullscreenKey(const SDL_KeyboardEvent& key);
     void toLogical(InputEvent& event);
@@ -52,6 +54,8 @@ private:
     std::chrono::steady_clock::time_point start_;
     std::uint64_t lastPump_ = ~std::uint64_t{0};
     std::vector<SdlWindow*> windows_;
+    // The window system's connection, known once a window exists; -1 before.
+    int connection_ = -1;
     int scale_ = 1;
     // A tool-tip takes the scale of the window the pointer was last over.
     int pointerScale_ = 1;

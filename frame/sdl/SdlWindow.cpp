@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frame/sdl/BlockCopy.h"
+#include "frame/sdl/X11Connection.h"
 #include "frame/sdl/X11Fullscreen.h"
 
 SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(SdlWindow*)> onDestroy)
@@ -159,3 +160,5 @@ void SdlWindow::uploadPending() {
     SDL_UpdateWindowSurfaceRects(window_, pending_.data(), static_cast<int>(pending_.size()));
     pending_.clear();
 }
+
+int SdlWindow::connection() const { return x11ConnectionOf(window_); }

@@ -28,6 +28,8 @@ public:
     void uploadPending();
 
     void setIcon(SDL_Surface* icon);
+    // The X server connection it is on; -1 on another window system.
+    int connection() const;
     // The logical pixel under a point of the window.
     Point toLogical(Point physical) const;
     // Pixels per logical pixel now: the chosen scale, or in fullscreen the

@@ -1,9 +1,11 @@
 // A small real window for the window-system test: reports each key and
-// click on standard output; a click on its button ends it.
+// click on standard output; a click on its button ends it. A timer ten
+// minutes off keeps the loop in its timed sleep, which input must cut short.
 #include <iostream>
 
 #include "frame/Application.h"
 #include "frame/Button.h"
+#include "frame/Timer.h"
 #include "frame/sdl/SdlPlatform.h"
 
 namespace {
@@ -26,6 +28,9 @@ protected:
         };
         OnKeyDown = [](TComponent*, std::uint16_t& key, TShiftState) { std::cout << "key " << key << std::endl; };
         OnShow = [](TComponent*) { std::cout << "shown" << std::endl; };
+        TTimer& far = make<TTimer>(application().scheduler(), "Far");
+        far.setInterval(600'000);
+        far.setOnTimer([](TComponent*) { std::cout << "far" << std::endl; });
     }
 };
 

@@ -1,0 +1,21 @@
+#include "frame/sdl/X11Connection.h"
+
+#include <SDL_syswm.h>
+#include <X11/Xlib.h>
+#include <poll.h>
+
+int x11ConnectionOf(SDL_Window* window) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return -1;
+    return ConnectionNumber(info.info.x11.display);
+}
+
+void awaitInput(int connection, std::chrono::steady_clock::time_point deadline) {
+    auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() < 0) left = {};
+    timespec timeout{static_cast<time_t>(left.count() / 1'000'000'000),
+                     static_cast<long>(left.count() % 1'000'000'000)};
+    pollfd input{connection, POLLIN, 0};
+    ppoll(&input, 1, &timeout, nullptr);
+}
