@@ -55,7 +55,9 @@ void pointAt(unsigned long window, int x, int y) {
     xdotool({"mousemove", "--window", std::to_string(window), std::to_string(x), std::to_string(y)});
 }
 
+void clickHere() { xdotool({"click", "--delay", "0", "1"}); }
+
 void clickAt(unsigned long window, int x, int y) {
     pointAt(window, x, y);
-    xdotool({"click", "1"});
+    clickHere();
 }

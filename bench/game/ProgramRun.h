@@ -18,6 +18,8 @@ private:
     pid_t pid_;
 };
 
-// Moves the pointer to (x, y) in `window`, and clicks there (xdotool).
+// Moves the pointer to (x, y) in `window`, and clicks there (xdotool);
+// each returns once the X server has the events.
 void pointAt(unsigned long window, int x, int y);
+void clickHere();
 void clickAt(unsigned long window, int x, int y);
