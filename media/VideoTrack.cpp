@@ -9,7 +9,11 @@
 // would cost the start-up tens of milliseconds.
 VideoTrack::VideoTrack(std::unique_ptr<VideoDecoder> decoder, std::string fileName, std::uint64_t length,
                        Scheduler& loop)
-    : fileName_(std::move(fileName)), decoder_(std::move(decoder)), clock_(length), loop_(loop) {}
+    : fileName_(std::move(fileName)),
+      decoder_(std::move(decoder)),
+      frameInterval_(decoder_->frameInterval()),
+      clock_(length),
+      loop_(loop) {}
 
 // The display outlives the track: the player that opened the track closes
 // it before its screen's controls go.
@@ -21,7 +25,7 @@ VideoTrack::~VideoTrack() {
 // False when the loop has no timer left for the frame ticks.
 bool VideoTrack::startTicks() {
     if (!display_ || loop_.running(*this)) return true;
-    return loop_.start(*this, decoder_->frameInterval());
+    return loop_.start(*this, frameInterval_);
 }
 
 MediaService::Result VideoTrack::setDisplay(ContentHost& display) {

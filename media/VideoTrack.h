@@ -41,6 +41,8 @@ private:
 
     std::string fileName_;
     std::unique_ptr<VideoDecoder> decoder_;
+    // The file's, kept for ticks while no decoder is open.
+    std::uint32_t frameInterval_;
     // The picture shown while no decoder is open, and its position.
     Bitmap still_;
     std::uint64_t stillAt_ = 0;

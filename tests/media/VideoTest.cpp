@@ -173,4 +173,22 @@ TEST_F(VideoService, AFileGoneWhileStoppedIsReportedAtTheNextPlay) {
     service.close(device);
 }
 
+// A video playing on unseen has let its decoder go; moved to another
+// display, it goes on ticking there.
+TEST_F(VideoService, APlayingVideoUnseenCanMoveToAnotherDisplay) {
+    TPanel& first = form->make<TPanel>(form, "First");
+    TPanel& second = form->make<TPanel>(form, "Second");
+    MediaService::Device device = 0;
+    ASSERT_EQ(service.open("data/intro.avi", device), media_error::kNone);
+    ASSERT_EQ(service.setDisplay(device, first), media_error::kNone);
+    ASSERT_EQ(service.play(device), media_error::kNone);
+    first.hide();
+    advance(100);
+    EXPECT_EQ(service.setDisplay(device, second), media_error::kNone);
+    EXPECT_TRUE(application.timers().nextDue().has_value());
+    advance(100);
+    EXPECT_EQ(service.position(device), 200u);
+    service.close(device);
+}
+
 }  // namespace
