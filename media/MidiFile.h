@@ -40,6 +40,9 @@ public:
     static constexpr std::uint32_t kDefaultTempo = 500000;  // 120 beats a minute
 
     static MidiFile read(const std::string& fileName);
+    // The header and the track chunks it announces, as far as the file has
+    // them; nothing after the last announced chunk.
+    static std::vector<unsigned char> announcedBytes(const std::string& fileName);
     static MidiFile parse(const std::vector<unsigned char>& bytes);
 
     Fault fault() const { return fault_; }

@@ -20,8 +20,7 @@ constexpr int kBlock = 64;
 }  // namespace
 
 MidiSequence::MidiSequence(const std::string& fileName, MidiSynth& synth) : synth_(synth) {
-    std::ifstream file(fileName, std::ios::binary);
-    bytes_.assign(std::istreambuf_iterator<char>(file), {});
+    bytes_ = MidiFile::announcedBytes(fileName);
 }
 
 MidiSequence::~MidiSequence() { halt(); }

@@ -48,7 +48,7 @@ public:
 
 private:
     MidiSynth& synth_;
-    std::vector<char> bytes_;
+    std::vector<unsigned char> bytes_;
     fluid_player_t* player_ = nullptr;
     int from_ = 0;  // the tick the player was prepared at
 };

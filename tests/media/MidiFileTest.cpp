@@ -255,6 +255,26 @@ TEST(DamagedMidi, TheIntroMusicCutTo40BytesIsRefused) {
     EXPECT_EQ(probeMedia(files.text("intro.mid", bytes)).error, media_error::kDamagedFile);
 }
 
+// Whatever follows the announced tracks is never loaded: a piece padded
+// with 64 MB reads as the piece alone, and plays as long.
+TEST(MidiFile, OnlyTheAnnouncedChunksAreRead) {
+    MediaFiles files;
+    smf::Track track;
+    track.note(0, 60).end(480);
+    std::string piece = smf::file(480, {track, track});
+    std::string padded = files.text("padded.mid", piece);
+    std::filesystem::resize_file(padded, piece.size() + (64u << 20));
+    std::vector<unsigned char> read = MidiFile::announcedBytes(padded);
+    EXPECT_EQ(std::string(read.begin(), read.end()), piece);
+    EXPECT_EQ(MidiSequence::lengthInFrames(padded, 44100), renderedFrames(files.text("plain.mid", piece), 44100));
+
+    // A chunk announced longer than the file: what is there, and refused.
+    std::string cut = piece.substr(0, piece.size() - 3);
+    read = MidiFile::announcedBytes(files.text("cut.mid", cut));
+    EXPECT_EQ(std::string(read.begin(), read.end()), cut);
+    EXPECT_EQ(MidiFile::parse(read).fault(), Fault::ChunkPastEnd);
+}
+
 TEST(DamagedMidi, AFileThatCannotBeReadIsRefused) {
     EXPECT_EQ(MidiFile::read("no/such/file.mid").fault(), Fault::Unreadable);
 }
