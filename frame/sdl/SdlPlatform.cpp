@@ -1,6 +1,7 @@
 #include "frame/sdl/SdlPlatform.h"
 #include "frame/Application.h"
 #include "frame/ErrorBox.h"
+#include "frame/Random.h"
 #include "frame/sdl/FullscreenKeys.h"
 #include "frame/sdl/ScaleChoice.h"
 #include "frame/sdl/SdlWindow.h"
@@ -198,7 +199,7 @@ std::uint64_t SdlPlatform::now() {
 std::uint32_t SdlPlatform::utcMillisecondOfDay() {
     auto since = std::chrono::system_clock::now().time_since_epoch();
     auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(since).count();
-    return static_cast<std::uint32_t>(ms % 86'400'000);
+    return MillisecondOfDay(ms);
 }
 
 Size SdlPlatform::screenSize() {

@@ -26,6 +26,17 @@ TEST(Random, BelowZeroReturnsZeroAndStillAdvances) {
     EXPECT_EQ(RandomSeed, 5u * 134775813u + 1u);
 }
 
+TEST(Random, TheMillisecondOfTheDayIsWithinTheDayForAnyClock) {
+    constexpr std::int64_t kDay = 86'400'000;
+    EXPECT_EQ(MillisecondOfDay(0), 0u);
+    EXPECT_EQ(MillisecondOfDay(20'000 * kDay + 12'345), 12'345u);
+    EXPECT_EQ(MillisecondOfDay(-1), 86'399'999u);
+    EXPECT_EQ(MillisecondOfDay(-kDay), 0u);
+    EXPECT_EQ(MillisecondOfDay(-214 * kDay + 12 * 3'600'000), 43'200'000u);  // 1969-06-01 12:00
+    EXPECT_EQ(MillisecondOfDay(INT64_MIN), static_cast<std::uint32_t>(INT64_MIN % kDay + kDay));
+    EXPECT_EQ(MillisecondOfDay(INT64_MAX), static_cast<std::uint32_t>(INT64_MAX % kDay));
+}
+
 TEST(Random, SeedIsTheUtcMillisecondOfTheDay) {
     HeadlessPlatform lastMillisecond(86'399'999);
     SeedRandom(lastMillisecond);
