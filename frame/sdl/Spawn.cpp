@@ -1,5 +1,6 @@
 #include "frame/sdl/Spawn.h"
 
+#include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 
@@ -10,8 +11,14 @@ extern char** environ;
 bool spawnDetached(const std::string& program, const std::string& argument) {
     std::string name = program, value = argument;
     char* argv[] = {name.data(), value.data(), nullptr};
+    // What it says is its own: the game's terminal is not the browser's.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    for (int fd : {0, 1, 2}) posix_spawn_file_actions_addopen(&quiet, fd, "/dev/null", fd == 0 ? O_RDONLY : O_WRONLY, 0);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, name.c_str(), nullptr, nullptr, argv, environ) != 0) return false;
+    int failed = posix_spawnp(&pid, name.c_str(), &quiet, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&quiet);
+    if (failed) return false;
     std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
     return true;
 }

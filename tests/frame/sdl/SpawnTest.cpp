@@ -6,6 +6,9 @@
 #include <fstream>
 #include <thread>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include "frame/sdl/Spawn.h"
 
 namespace {
@@ -16,7 +19,10 @@ protected:
     void SetUp() override {
         std::filesystem::create_directories(dir);
         std::ofstream script(dir / "recorder");
-        script << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.out\"\n";
+        // It talks on its standard output and error first; its record is
+        // whole when it appears.
+        script << "#!/bin/sh\necho out; echo err >&2\n"
+               << "for a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$0.part\"\nmv \"$0.part\" \"$0.out\"\n";
         script.close();
         std::filesystem::permissions(dir / "recorder", std::filesystem::perms::owner_all);
         oldPath = std::getenv("PATH");
@@ -27,9 +33,9 @@ protected:
         std::filesystem::remove_all(dir);
     }
     std::string recorded() {
-        for (int i = 0; i < 200 && !std::filesystem::exists(dir / "recorder.out"); ++i)
+        // A ceiling for a hang, not a figure of speed.
+        for (int i = 0; i < 3000 && !std::filesystem::exists(dir / "recorder.out"); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
         std::ifstream in(dir / "recorder.out");
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
@@ -45,6 +51,23 @@ TEST_F(SpawnTest, TheArgumentArrivesWholeAndNoShellReadsIt) {
     std::string address = "https://example.org/a b;echo hacked>$HOME/x 'q'";
     ASSERT_TRUE(spawnDetached("recorder", address));
     EXPECT_EQ(recorded(), address + "\n");
+}
+
+// Its output goes nowhere near the game's terminal.
+TEST_F(SpawnTest, TheProgramDoesNotWriteOnTheGamesOutput) {
+    std::filesystem::path terminal = dir / "terminal";
+    int ours[2] = {::dup(1), ::dup(2)};
+    int capture = ::open(terminal.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    ::dup2(capture, 1);
+    ::dup2(capture, 2);
+    bool spawned = spawnDetached("recorder", "x");
+    std::string arguments = recorded();
+    ::dup2(ours[0], 1);
+    ::dup2(ours[1], 2);
+    for (int fd : {ours[0], ours[1], capture}) ::close(fd);
+    ASSERT_TRUE(spawned);
+    EXPECT_EQ(arguments, "x\n");
+    EXPECT_EQ(std::filesystem::file_size(terminal), 0u);
 }
 
 TEST_F(SpawnTest, AMissingProgramIsReportedNotFatal) { EXPECT_FALSE(spawnDetached("no-such-program-here", "x")); }
