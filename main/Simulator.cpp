@@ -95,8 +95,13 @@ int Simulator::run(std::istream& script) {
         if (!program_ && !start()) return 1;
         if (!execute(words)) break;
     }
+    if (script.bad()) {  // a folder, or a read that failed part of the way
+        fail("cannot read the script");
+        return 2;
+    }
     if (!program_ && !start()) return 1;
     if (program_->application().terminated()) out_ << "exit=0" << std::endl;
+    if (!out_.flush()) fail("cannot write the output");
     return failed_ ? 2 : 0;
 }
 

@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "frame/sdl/BmpFile.h"
 #include "main/Simulator.h"
@@ -161,6 +166,64 @@ TEST(Simulator, ShotsWriteTheVisibleScreen) {
     EXPECT_EQ(shot.height, 446);
     EXPECT_EQ(shot.at(488, 11), 0x00FF80u);  // a beam at its start
     std::filesystem::remove_all(dir);
+}
+
+// Each is an error with status 2, and nothing waits for a reader.
+TEST(Simulator, AScriptOrOutputThatCannotBeUsedIsAnError) {
+    std::ifstream folder(std::filesystem::temp_directory_path());
+    std::ostringstream out, err;
+    EXPECT_EQ(Simulator("orbitrove-sim", out, err).run(folder), 2);
+    EXPECT_EQ(err.str(), "orbitrove-sim: cannot read the script\n");
+
+    std::ofstream full("/dev/full");
+    std::istringstream script("print time\nprint Level\n");
+    std::ostringstream fullErr;
+    EXPECT_EQ(Simulator("orbitrove-sim", full, fullErr).run(script), 2);
+    EXPECT_EQ(fullErr.str(), "orbitrove-sim: cannot write the output\n");
+}
+
+TEST(Simulator, AShotIntoANamedPipeIsRefusedAtOnce) {
+    auto dir = std::filesystem::temp_directory_path() / ("orbitrove-pipe-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::string pipe = (dir / "shot.png").string();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    SimRun run = simulate("shot " + pipe + "\n");  // would block for ever if the pipe were opened
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orbitrove-sim: cannot write " + pipe + "\n");
+    EXPECT_TRUE(std::filesystem::is_fifo(pipe));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 1);
+    std::filesystem::remove_all(dir);
+}
+
+// A full disk: the error, and no cut picture left behind (nor an old one
+// damaged). Needs a file system small enough to fill, which only root mounts.
+struct SmallDisk {
+    SmallDisk() {
+        std::filesystem::create_directories(dir);
+        mounted = ::mount("tmpfs", dir.c_str(), "tmpfs", 0, "size=16k") == 0;
+    }
+    ~SmallDisk() {
+        if (mounted) ::umount(dir.c_str());
+        std::filesystem::remove_all(dir);
+    }
+    std::filesystem::path dir =
+        std::filesystem::temp_directory_path() / ("orbitrove-full-" + std::to_string(::getpid()));
+    bool mounted = false;
+};
+
+TEST(Simulator, AShotOnAFullDiskLeavesNoFile) {
+    SmallDisk disk;
+    if (!disk.mounted) GTEST_SKIP() << "cannot mount a small file system here";
+    std::string fresh = (disk.dir / "new.bmp").string(), old = (disk.dir / "old.bmp").string();
+    std::ofstream(old) << "an older picture";
+    SimRun run = simulate("shot " + fresh + "\nshot " + old + "\n");  // each far larger than the disk
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "orbitrove-sim: cannot write " + fresh + "\norbitrove-sim: cannot write " + old + "\n");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(disk.dir)) left.push_back(entry.path().filename());
+    EXPECT_EQ(left, std::vector<std::string>{"old.bmp"});
+    std::ifstream kept(old);
+    EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(kept), {}) == "an older picture") << "the old one damaged";
 }
 
 TEST(Simulator, AFailedStartReportsAndExitsWithOne) {
