@@ -1,3 +1,4 @@
+#include <csignal>
 #include <iostream>
 
 #include "frame/sdl/SdlPlatform.h"
@@ -5,6 +6,9 @@
 #include "screens/Program.h"
 
 int main(int, char** argv) {
+    // A line that cannot be said (standard error a closed pipe) is dropped;
+    // the game plays on.
+    std::signal(SIGPIPE, SIG_IGN);
     std::unique_ptr<SdlPlatform> platform;
     try {
         platform = std::make_unique<SdlPlatform>("data/icons/orbitrove-64.png");
