@@ -1,13 +1,31 @@
 # Sourced by the real-window tests; they set $window and define fail.
 
-# Checks the window's size and place: placed WIDTH HEIGHT X Y.
-placed() {
-    geometry=$(xwininfo -id "$window")
-    echo "$geometry" | grep -q "Width: $1\$" || fail "width: $geometry"
-    echo "$geometry" | grep -q "Height: $2\$" || fail "height: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left X:  $3\$" || fail "not at x $3: $geometry"
-    echo "$geometry" | grep -q "Absolute upper-left Y:  $4\$" || fail "not at y $4: $geometry"
+# How long a check waits for the program to get there: a ceiling for a
+# hang, generous enough for a loaded machine, never a figure of speed.
+patience=${ORBITROVE_TEST_PATIENCE:-30}
+
+# Runs a check a tenth of a second apart until it holds, for at most
+# $patience seconds: eventually COMMAND [ARGUMENT...].
+eventually() {
+    tries=$((patience * 10))
+    until "$@"; do
+        tries=$((tries - 1))
+        [ "$tries" -gt 0 ] || return 1
+        sleep 0.1
+    done
 }
+# The opposite of a check, for `eventually not ...`.
+not() { ! "$@"; }
+
+# Whether the window has the size and place WIDTH HEIGHT X Y.
+at_place() {
+    geometry=$(xwininfo -id "$window")
+    echo "$geometry" | grep -q "Width: $1\$" && echo "$geometry" | grep -q "Height: $2\$" &&
+        echo "$geometry" | grep -q "Absolute upper-left X:  $3\$" &&
+        echo "$geometry" | grep -q "Absolute upper-left Y:  $4\$"
+}
+# Waits for the window to take that size and place: placed WIDTH HEIGHT X Y.
+placed() { eventually at_place "$@" || fail "not $1 x $2 at ($3, $4): $geometry"; }
 
 # Checks that the window asks for no frame.
 borderless() {
@@ -15,9 +33,12 @@ borderless() {
     echo "$hints" | grep -q '= 0x2, 0x0, 0x0' || fail "has a frame: $hints"
 }
 
-# A left click at the window point (X, Y), and time to handle it.
+# A left click at the window point (X, Y); what it does, the checks after
+# it wait for.
 click() {
     xdotool mousemove --window "$window" "$1" "$2"
     xdotool click 1
-    sleep 0.5
 }
+
+# Whether the test's `pixel X Y` shows COLOUR: shows X Y COLOUR.
+shows() { [ "$(pixel "$1" "$2")" = "$3" ]; }

@@ -105,7 +105,7 @@ TEST(AudioTapTest, KeepsWhatIsWrittenIntoItsPipeWithWhenItCame) {
         pipe.write(reinterpret_cast<const char*>(piece->data()), static_cast<std::streamsize>(piece->size() * 2));
     }
     Recording mix;
-    for (int i = 0; i < 200 && mix.frames() < 1536; ++i) {
+    for (int i = 0; i < 6000 && mix.frames() < 1536; ++i) {  // a ceiling for a hang, not a figure of speed
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         mix = tap.recording();
     }

@@ -18,23 +18,20 @@ trap 'rm -rf "$home"' EXIT
 ln -s "$data" "$home/data"
 fail() { echo "FAIL: $*"; cat "$home/log" 2>/dev/null; exit 1; }
 
-key() {
-    xdotool key "$1"
-    sleep 0.5
-}
 screenshot() { import -silent -window root "$home/screen.png"; }
 # Checks that the window shows the game's icon.
 has_icon() { xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "no icon"; }
-# Compares the screen at (x, y) with the simulator's shot, each of its
-# pixels blown up to a k x k block: no pixel may differ.
-shows_shot() {
+# Whether the screen at (x, y) is the simulator's shot, each of its pixels
+# blown up to a k x k block: no pixel may differ.
+same_as_shot() {
     screenshot
     convert "$home/shot.png" -sample "$(($1 * 100))%" "$home/expected.png"
     size=$(identify -format %wx%h "$home/expected.png")
     convert "$home/screen.png" -crop "$size+$2+$3" +repage "$home/actual.png"
     differ=$(compare -metric AE "$home/expected.png" "$home/actual.png" null: 2>&1) || true
-    [ "$differ" = 0 ] || fail "$differ pixels differ from the shot at scale $1"
+    [ "$differ" = 0 ]
 }
+shows_shot() { eventually same_as_shot "$@" || fail "$differ pixels differ from the shot at scale $1"; }
 # The colour of one screen pixel.
 pixel() {
     screenshot
@@ -48,24 +45,22 @@ xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	192
 (cd "$home" && HOME="$home" exec "$program") >"$home/log" 2>&1 &
 pid=$!
 window=$(xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
-sleep 0.5
 placed 1264 908 1288 626
 has_icon
 click 620 872                       # "Přeskočit"
 shows_shot 2 1288 626
 
 xdotool windowfocus --sync "$window"
-key F11
+xdotool key F11
 placed 3840 2160 0 0
 shows_shot 4 656 172
-[ "$(pixel 655 171)" = "srgb(0,0,0)" ] || fail "no black around the picture"
-[ "$(pixel 3839 2159)" = "srgb(0,0,0)" ] || fail "no black around the picture"
-key Escape
+shows 655 171 "srgb(0,0,0)" && shows 3839 2159 "srgb(0,0,0)" || fail "no black around the picture"
+xdotool key Escape
 placed 1264 908 1288 626
 shows_shot 2 1288 626
-key alt+Return
+xdotool key alt+Return
 placed 3840 2160 0 0
-key alt+Return
+xdotool key alt+Return
 placed 1264 908 1288 626
 shows_shot 2 1288 626
 
@@ -76,15 +71,17 @@ ok_x=$((1288 + 632))
 ok_y=$((634 + 762))
 before=$(pixel $ok_x $ok_y)
 click 1200 866                      # "O hře"
-[ "$(pixel $ok_x $ok_y)" != "$before" ] || fail "the about box did not open"
+eventually not shows $ok_x $ok_y "$before" || fail "the about box did not open"
 click 632 762                       # "OK"
-[ "$(pixel $ok_x $ok_y)" = "$before" ] || fail "the about box did not close"
+eventually shows $ok_x $ok_y "$before" || fail "the about box did not close"
 # The quit icon's hint comes 20 logical pixels below the pointer, in a
 # window of whole blocks.
 xdotool mousemove --window "$window" 28 866
-sleep 1
-hint=$(xdotool search --onlyvisible --name '^Orbitrove$' | grep -vx "$window" | grep -vx "$title" | head -n 1)
-[ -n "$hint" ] || fail "no hint"
+hint_up() {
+    hint=$(xdotool search --onlyvisible --name '^Orbitrove$' | grep -vx "$window" | grep -vx "$title" | head -n 1)
+    [ -n "$hint" ]
+}
+eventually hint_up || fail "no hint"
 geometry=$(xwininfo -id "$hint")
 echo "$geometry" | grep -q 'Absolute upper-left X:  1316$' || fail "hint not at x 1316: $geometry"
 echo "$geometry" | grep -q 'Absolute upper-left Y:  1540$' || fail "hint not at y 1540: $geometry"

@@ -21,7 +21,7 @@ sim=$1
 data=$2
 group=$3
 soak=${ORBITROVE_SOAK:-0}
-limit=${ORBITROVE_CASE_SECONDS:-30}
+limit=${ORBITROVE_CASE_SECONDS:-120}  # a ceiling for a hang on a loaded machine
 
 
 work=$(mktemp -d)

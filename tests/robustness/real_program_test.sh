@@ -9,7 +9,7 @@ set -u
 . "$(dirname "$0")/poke.sh"
 program=$1
 data=$2
-limit=20
+limit=60  # a ceiling for a hang on a loaded machine
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export LC_ALL=C

@@ -25,10 +25,8 @@ probe_at() {
     borderless
     xdotool windowfocus --sync "$window"
     xdotool key Left F11
-    sleep 0.3
     placed 1024 768 0 0
     xdotool key Escape
-    sleep 0.3
     placed "$2" "$3" "$4" "$5"
     xdotool key Escape
     xdotool mousemove --window "$window" "$6" "$7"
