@@ -2,6 +2,23 @@
 
 #include <fontconfig/fontconfig.h>
 
+namespace {
+
+// The weight the face's file declares, read from the file itself. The
+// match's weight cannot tell: the usual configuration's synthetic-bold rule
+// sets it to the weight asked for whenever the file is lighter.
+int fileWeight(const FcChar8* file, int index) {
+    int faces = 0;
+    FcPattern* scanned = FcFreeTypeQuery(file, static_cast<unsigned>(index), nullptr, &faces);
+    if (!scanned) return FC_WEIGHT_REGULAR;
+    int weight = FC_WEIGHT_REGULAR;
+    FcPatternGetInteger(scanned, FC_WEIGHT, 0, &weight);
+    FcPatternDestroy(scanned);
+    return weight;
+}
+
+}  // namespace
+
 FaceFile FaceFile::find(const std::string& family, bool bold) {
     FcPattern* pattern = FcPatternCreate();
     FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
@@ -15,11 +32,9 @@ FaceFile FaceFile::find(const std::string& family, bool bold) {
     FaceFile face;
     if (!match) return face;
     FcChar8* file = nullptr;
-    int weight = FC_WEIGHT_REGULAR;
     if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) face.path = reinterpret_cast<char*>(file);
     FcPatternGetInteger(match, FC_INDEX, 0, &face.index);
-    FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
-    face.needsSyntheticBold = bold && weight < FC_WEIGHT_DEMIBOLD;
+    face.needsSyntheticBold = bold && file && fileWeight(file, face.index) < FC_WEIGHT_DEMIBOLD;
     FcPatternDestroy(match);
     return face;
 }
