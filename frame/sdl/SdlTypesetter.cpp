@@ -11,6 +11,7 @@
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
 #include "frame/FileAccess.h"
+#include "frame/sdl/FaceFile.h"
 
 namespace {
 
@@ -32,34 +33,6 @@ bool withoutStandardError(Call&& call) {
         ::close(saved);
     }
     return result;
-}
-
-struct FaceFile {
-    std::string path;
-    int index = 0;
-    bool needsSyntheticBold = false;
-};
-
-FaceFile findFace(const std::string& family, bool bold) {
-    FcPattern* pattern = FcPatternCreate();
-    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
-    FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
-    FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
-    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-    FcDefaultSubstitute(pattern);
-    FcResult result;
-    FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-    FcPatternDestroy(pattern);
-    FaceFile face;
-    if (!match) return face;
-    FcChar8* file = nullptr;
-    int weight = FC_WEIGHT_REGULAR;
-    if (FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) face.path = reinterpret_cast<char*>(file);
-    FcPatternGetInteger(match, FC_INDEX, 0, &face.index);
-    FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
-    face.needsSyntheticBold = bold && weight < FC_WEIGHT_DEMIBOLD;
-    FcPatternDestroy(match);
-    return face;
 }
 
 void blendGlyphs(Canvas& canvas, SDL_Surface* text, int x, int y, Rgb color) {
@@ -85,7 +58,7 @@ SdlTypesetter::~SdlTypesetter() {
 TTF_Font* SdlTypesetter::open(const TFont& font) {
     auto key = std::make_tuple(font.name, font.height, font.bold);
     if (auto it = fonts_.find(key); it != fonts_.end()) return it->second.get();
-    FaceFile face = findFace(font.name, font.bold);
+    FaceFile face = FaceFile::find(font.name, font.bold);
     TTF_Font* ttf = face.path.empty() ? nullptr : TTF_OpenFontIndex(face.path.c_str(), font.height, face.index);
     if (!ttf) throw Exception("EFontError", "Cannot open font \"" + font.name + "\"");
     TTF_SetFontHinting(ttf, TTF_HINTING_LIGHT);

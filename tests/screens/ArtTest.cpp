@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <set>
+#include <vector>
 
+#include "HeadlessProgram.h"
 #include "frame/sdl/BmpFile.h"
 
 namespace {
@@ -83,6 +86,63 @@ TEST(Art, TheStationsCannonsMeetTheBeamsAndItsBaysTheCrates) {
         EXPECT_GT(mark >> 16, 0x80u) << row;  // red
         EXPECT_LT((mark >> 8) & 0xFF, 0x60u) << row;
     }
+}
+
+int channelDifference(Rgb a, Rgb b) {
+    int sum = 0;
+    for (int shift : {0, 8, 16})
+        sum += std::abs(static_cast<int>(a >> shift & 0xFF) - static_cast<int>(b >> shift & 0xFF));
+    return sum;
+}
+
+// The ink a label's text puts on its screen: how far, summed, the screen's
+// pixels are from the screen painted without the label.
+long inkOf(TControl& label) {
+    TForm& form = *label.form();
+    label.hide();
+    form.paintPending();
+    std::vector<Rgb> without = form.canvas().pixels();
+    label.show();
+    form.paintPending();
+    const std::vector<Rgb>& with = form.canvas().pixels();
+    long ink = 0;
+    for (std::size_t i = 0; i < with.size(); ++i) ink += channelDifference(with[i], without[i]);
+    return ink;
+}
+
+// How much heavier a label is drawn in its font than in the regular weight
+// of the same face and size.
+double boldness(TControl& label) {
+    long asLaidOut = inkOf(label);
+    TFont regular = label.font();
+    regular.bold = false;
+    label.setFont(regular);
+    long regularInk = inkOf(label);
+    EXPECT_GT(regularInk, 0) << label.name();
+    return static_cast<double>(asLaidOut) / static_cast<double>(regularInk);
+}
+
+class ArtLettering : public testing::Test, protected HeadlessProgram {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(start());
+        application.showMainForm();
+        advance(8000);  // past the intro, which covers the title screen
+    }
+};
+
+// The faces of the title's "Exit" and of the level banner have no bold file:
+// their bold must still show, as clearly more ink than their regular weight
+// (the rasteriser's bold puts on one and a half to nearly two times as much).
+TEST_F(ArtLettering, TheTitlesExitAndTheLevelBannerAreBoldThoughTheirFacesHaveNoBoldFile) {
+    ASSERT_TRUE(Form1->exit->font().bold);
+    EXPECT_GT(boldness(*Form1->exit), 1.3);
+    Form1->start1Click(Form1->start1);
+    application.processPending();
+    ASSERT_TRUE(Form2->Label5->showing());
+    ASSERT_EQ(Form2->Label5->caption(), "Level 1");
+    ASSERT_TRUE(Form2->Label5->font().bold);
+    EXPECT_GT(boldness(*Form2->Label5), 1.3);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
 #include "frame/sdl/BmpFile.h"
+#include "frame/sdl/FaceFile.h"
 #include "frame/sdl/Screenshot.h"
 #include "frame/sdl/SdlTypesetter.h"
 
@@ -165,6 +166,27 @@ TEST(SdlTypesetter, DrawsWithinWhatItMeasuresInTheGivenColour) {
             EXPECT_EQ(canvas.pixel(x, y) & 0x00FFFF, 0u);  // shades of the red ink only
         }
     EXPECT_GT(inked, 30);
+}
+
+// The rasteriser makes bold only where the face's file is lighter. The
+// banner's and the title's faces have no bold file, whatever weight the
+// match reports; the screens' sans-serif and serif faces have one, which must
+// not be emboldened again.
+TEST(FaceFile, BoldIsSynthesizedOnlyWhereTheFileIsNotBold) {
+    SdlTypesetter typesetter;
+    typesetter.addFaceAliases("data/fonts.conf");
+    for (const char* family : {"Papyrus", "Westminster"}) {
+        FaceFile bold = FaceFile::find(family, true);
+        ASSERT_FALSE(bold.path.empty()) << family;
+        EXPECT_EQ(bold.path, FaceFile::find(family, false).path) << family;
+        EXPECT_TRUE(bold.needsSyntheticBold) << family;
+    }
+    for (const char* family : {"MS Sans Serif", "Arial", "Times New Roman"}) {
+        FaceFile bold = FaceFile::find(family, true);
+        EXPECT_NE(bold.path, FaceFile::find(family, false).path) << family;
+        EXPECT_FALSE(bold.needsSyntheticBold) << family;
+    }
+    EXPECT_FALSE(FaceFile::find("Papyrus", false).needsSyntheticBold);
 }
 
 }  // namespace
