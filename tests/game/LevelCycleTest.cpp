@@ -27,6 +27,26 @@ protected:
         Form2->Timer1->setEnabled(true);
         ticks(*Form2->Timer1, 552 - 361);
     }
+    // Cargo and laser lanes each check for the end on their own ticks: either
+    // kind alone ends the game, and its tick goes on with its move.
+    void expectTheSecondTickEndsTheGame(TTimer& mover, const TControl& moved, int leftAfterTwoTicks) {
+        mover.setEnabled(true);
+        advance(mover.interval());
+        Form2->Game.Lives = 0;
+        Form2->Game.Score = 180;
+        advance(mover.interval());
+        EXPECT_TRUE(Form2->Panel3->visible());
+        EXPECT_EQ(Form2->Label5->caption(), "game over");
+        EXPECT_EQ(Form2->Label10->caption(), "180");
+        EXPECT_TRUE(Form2->Label10->visible());
+        EXPECT_TRUE(Form2->Panel8->visible());
+        for (TLabel* label : {Form2->Label7, Form2->Label8}) {
+            EXPECT_TRUE(label->visible());
+            EXPECT_TRUE(label->enabled());
+        }
+        EXPECT_EQ(moved.left(), leftAfterTwoTicks);
+        for (TTimer* timer : {&mover, Form2->ridic, Form2->ridic1, Form2->Timer13}) EXPECT_FALSE(timer->enabled());
+    }
 };
 
 TEST_F(LevelCycleTest, TheLevelStartAppliesTheFirstRowAndShowsTheStatus) {
@@ -102,25 +122,12 @@ TEST_F(LevelCycleTest, ClearingTheTenthLevelShowsTheVictoryPanelAtOnce) {
     EXPECT_EQ(game().LevelStep, 1);  // level 11 never starts
 }
 
-TEST_F(LevelCycleTest, ATickWithNoLivesLeftEndsTheGameAndStillMoves) {
-    Form2->Timer1->setEnabled(true);
-    Form2->Timer9->setEnabled(true);
-    ticks(*Form2->Timer9, 1);
-    game().Lives = 0;
-    game().Score = 180;
-    ticks(*Form2->Timer9, 1);
-    EXPECT_TRUE(Form2->Panel3->visible());
-    EXPECT_EQ(caption(Form2->Label5), "game over");
-    EXPECT_EQ(caption(Form2->Label10), "180");
-    EXPECT_TRUE(Form2->Label10->visible());
-    EXPECT_TRUE(Form2->Panel8->visible());
-    for (TLabel* label : {Form2->Label7, Form2->Label8}) {
-        EXPECT_TRUE(label->visible());
-        EXPECT_TRUE(label->enabled());
-    }
-    EXPECT_EQ(Form2->shape1->left(), 488 - 4);  // the tick went on with its move
-    for (TTimer* timer : {Form2->Timer1, Form2->Timer9, Form2->ridic, Form2->ridic1, Form2->Timer13})
-        EXPECT_FALSE(timer->enabled());
+TEST_F(LevelCycleTest, ACargoTickWithNoLivesLeftEndsTheGameAndStillMoves) {
+    expectTheSecondTickEndsTheGame(*Form2->Timer1, *Form2->bedna1, 552 - 2);
+}
+
+TEST_F(LevelCycleTest, ALaserTickWithNoLivesLeftEndsTheGameAndStillMoves) {
+    expectTheSecondTickEndsTheGame(*Form2->Timer9, *Form2->shape1, 488 - 4);
 }
 
 TEST_F(LevelCycleTest, NewGameFromTheGameOverBannerStartsLevelOneThreeSecondsLater) {
