@@ -37,11 +37,9 @@ title_screen() {
     window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Orbitrove$' | head -n 1)
     [ -n "$window" ] || fail "no title screen $1"
 }
-# Skips the intro and clicks "Exit".
+# Skips the intro and clicks "Exit": the program takes the clicks in order.
 exit_title() {
-    sleep 0.5
     xdotool mousemove --window "$window" 310 436 click 1   # "Přeskočit"
-    sleep 0.3
     xdotool mousemove --window "$window" 15 442 click 1    # "Exit"
 }
 # Launches the menu entry as a desktop does, from another folder with a fresh
