@@ -50,24 +50,24 @@ bool VideoTrack::reopen() {
     }
 }
 
-void VideoTrack::setAside() {
-    if (!decoder_) return;
-    stillAt_ = position();
-    still_ = decoder_->pictureAt(stillAt_);
-    decoder_.reset();
+// Brings the held picture to the position, opening the file anew when the
+// decoder was let go; a file that can no longer be read keeps the last one.
+void VideoTrack::refresh() {
+    std::uint64_t at = position();
+    if (shownAt_ == at) return;
+    if (decoder_ || reopen()) shown_ = decoder_->pictureAt(at);
+    shownAt_ = at;
+    display_->contentChanged();
 }
 
-const Bitmap& VideoTrack::picture() {
-    if (!decoder_ && position() != stillAt_) reopen();
-    if (!playing()) setAside();
-    return decoder_ ? decoder_->pictureAt(position()) : still_;
-}
-
+// The first picture comes with the next tick, which also lets the decoder
+// go if nothing plays by then.
 MediaService::Result VideoTrack::rewind() {
     clock_.rewind();
     if (decoder_) decoder_->rewind();
+    shownAt_.reset();
     loop_.stop(*this);
-    if (display_) display_->contentChanged();
+    (void)startTicks();  // refused: the picture held stays until the next play
     return media_error::kNone;
 }
 
@@ -83,19 +83,21 @@ MediaService::Result VideoTrack::play() {
 MediaService::Result VideoTrack::stop() {
     clock_.halt(loop_.now());
     loop_.stop(*this);
-    setAside();
+    if (seen()) refresh();
+    decoder_.reset();
     return media_error::kNone;
 }
 
-// Drawn at its own size from the top-left corner; the canvas clips it.
-void VideoTrack::paint(Canvas& canvas) { canvas.drawBitmap(picture(), 0, 0, false); }
+// Drawn at its own size from the top-left corner; the canvas clips it. A
+// held picture that is not the position's (the track moved on unseen) is
+// brought up to date by the next tick, never here.
+void VideoTrack::paint(Canvas& canvas) {
+    if (shownAt_ != position()) (void)startTicks();
+    canvas.drawBitmap(shown_, 0, 0, false);
+}
 
 void VideoTrack::tick() {
-    if (!playing()) {
-        loop_.stop(*this);
-        setAside();
-    } else if (!display_->showing()) {
-        setAside();
-    }
-    display_->contentChanged();
+    if (seen()) refresh();
+    if (!playing()) loop_.stop(*this);
+    if (!playing() || !seen()) decoder_.reset();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "frame/ContentHost.h"
@@ -8,13 +9,14 @@
 #include "media/PlayClock.h"
 #include "media/VideoDecoder.h"
 
-// A video shown on a display while it plays: the display paints the picture
-// due at the current position, and a ticker on the event loop asks for that
-// paint once a frame. Without a display it only keeps time. A decoder, and
+// A video shown on a display while it plays: a ticker on the event loop
+// decodes the picture due at the current position once a frame, into a
+// picture the track holds, and asks the display to paint it; painting only
+// draws what is held. Without a display it only keeps time. A decoder, and
 // with it the video library, is held only while the track plays on a
-// display that shows: stopped or unseen, the track keeps the picture it
-// shows and lets the decoder go, and opens the file anew when a picture it
-// does not hold is wanted.
+// display that shows: stopped, played out or unseen, the track lets it go
+// and keeps its picture, and opens the file anew when a picture it does not
+// hold is wanted. Once stopped or played out, nothing of it wakes the loop.
 class VideoTrack : public MediaTrack, public WindowContent, public TimerQueue::Client {
 public:
     // The decoder is the file's, open and measured by the probe.
@@ -36,16 +38,16 @@ public:
 private:
     bool startTicks();
     bool reopen();
-    void setAside();
-    const Bitmap& picture();
+    bool seen() const { return display_ && display_->showing(); }
+    void refresh();
 
     std::string fileName_;
     std::unique_ptr<VideoDecoder> decoder_;
     // The file's, kept for ticks while no decoder is open.
     std::uint32_t frameInterval_;
-    // The picture shown while no decoder is open, and its position.
-    Bitmap still_;
-    std::uint64_t stillAt_ = 0;
+    // The picture painted, and the position it is due at; none at first.
+    Bitmap shown_;
+    std::optional<std::uint64_t> shownAt_;
     PlayClock clock_;
     Scheduler& loop_;
     ContentHost* display_ = nullptr;

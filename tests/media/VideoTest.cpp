@@ -128,16 +128,44 @@ TEST_F(VideoInPanel, TheVideoLibraryIsLoadedOnlyWhileItsPicturesAreSeen) {
     EXPECT_TRUE(player->playing());
     advance(2000);
     panel->show();
-    EXPECT_TRUE(showsPictureAt(3100));  // opened anew at the position reached unseen
+    EXPECT_TRUE(showsPictureAt(1000));   // painting draws what is held
+    EXPECT_FALSE(videoLibraryLoaded());  // and decodes nothing
+    advance(40);
+    EXPECT_TRUE(showsPictureAt(3140));  // the tick opened it anew at the position reached unseen
     EXPECT_TRUE(videoLibraryLoaded());
     player->Stop();
     EXPECT_FALSE(videoLibraryLoaded());
+    EXPECT_FALSE(application.timers().nextDue().has_value());
     panel->invalidate();
-    EXPECT_TRUE(showsPictureAt(3100));
+    EXPECT_TRUE(showsPictureAt(3140));
     EXPECT_FALSE(videoLibraryLoaded());
     player->Play();
-    advance(520);  // the frame ticks now fall at 3100 + 40 k
-    EXPECT_TRUE(showsPictureAt(3620));
+    advance(520);  // the frame ticks now fall at 3140 + 40 k
+    EXPECT_TRUE(showsPictureAt(3660));
+}
+
+// Stopped or played out unseen, a video wakes the loop no more; shown
+// again, it is painted from one tick, which lets the library go again.
+TEST_F(VideoInPanel, UnseenAtItsStopOrEndItWakesNothingAndOneTickMendsItsPicture) {
+    player->Play();
+    advance(1000);
+    panel->hide();
+    advance(1000);
+    player->Stop();
+    EXPECT_FALSE(application.timers().nextDue().has_value());
+    panel->show();
+    EXPECT_TRUE(showsPictureAt(1000));
+    advance(40);
+    EXPECT_TRUE(showsPictureAt(2000));
+    EXPECT_FALSE(videoLibraryLoaded());
+    EXPECT_FALSE(application.timers().nextDue().has_value());
+
+    player->Play();
+    panel->hide();
+    advance(player->length());
+    EXPECT_FALSE(player->playing());
+    EXPECT_FALSE(application.timers().nextDue().has_value());
+    EXPECT_FALSE(videoLibraryLoaded());
 }
 
 TEST_F(VideoInPanel, AtTheEndItKeepsTheLastPictureAndStopsTicking) {
@@ -148,7 +176,7 @@ TEST_F(VideoInPanel, AtTheEndItKeepsTheLastPictureAndStopsTicking) {
     EXPECT_FALSE(videoLibraryLoaded());
     std::vector<Rgb> last = screen();
     player->Play();  // played out: starts over from the black first picture
-    advance(10);
+    advance(40);
     EXPECT_NE(screen(), last);
     EXPECT_TRUE(player->playing());
 }
