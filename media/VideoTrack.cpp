@@ -96,8 +96,11 @@ void VideoTrack::paint(Canvas& canvas) {
     canvas.drawBitmap(shown_, 0, 0, false);
 }
 
+// Unseen, a playing video needs no ticks: its clock runs on without them,
+// and the paint that shows it again asks for them.
 void VideoTrack::tick() {
     if (seen()) refresh();
-    if (!playing()) loop_.stop(*this);
-    if (!playing() || !seen()) decoder_.reset();
+    if (playing() && seen()) return;
+    loop_.stop(*this);
+    decoder_.reset();
 }

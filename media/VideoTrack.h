@@ -16,7 +16,8 @@
 // with it the video library, is held only while the track plays on a
 // display that shows: stopped, played out or unseen, the track lets it go
 // and keeps its picture, and opens the file anew when a picture it does not
-// hold is wanted. Once stopped or played out, nothing of it wakes the loop.
+// hold is wanted. Unseen, stopped or played out, nothing of it wakes the
+// loop.
 class VideoTrack : public MediaTrack, public WindowContent, public TimerQueue::Client {
 public:
     // The decoder is the file's, open and measured by the probe.

@@ -118,6 +118,7 @@ TEST_F(VideoInPanel, PlaysIntoItsPanelClippedAndHoldsWhenStopped) {
 // Pictures come from the library only while they are seen: hidden or
 // stopped, the video keeps its picture and its time without it.
 TEST_F(VideoInPanel, TheVideoLibraryIsLoadedOnlyWhileItsPicturesAreSeen) {
+    std::uint64_t end = application.scheduler().now() + player->length();
     player->Play();
     advance(1000);
     EXPECT_TRUE(showsPictureAt(1000));
@@ -126,6 +127,7 @@ TEST_F(VideoInPanel, TheVideoLibraryIsLoadedOnlyWhileItsPicturesAreSeen) {
     advance(100);
     EXPECT_FALSE(videoLibraryLoaded());
     EXPECT_TRUE(player->playing());
+    EXPECT_EQ(application.timers().nextDue(), end);  // no frame ticks unseen: only the check for its end
     advance(2000);
     panel->show();
     EXPECT_TRUE(showsPictureAt(1000));   // painting draws what is held
