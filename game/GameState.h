@@ -19,8 +19,4 @@ struct GameState {
     // A lane's sprite has moved since it was last returned.
     std::array<bool, 8> CrateFlying{};
     std::array<bool, 4> LaserFlying{};
-    // The timers the pause stopped, which the resume starts again: the crate
-    // and the laser dispatcher, the level start, then the eight cargo and the
-    // four laser movers. Empty while running; a new game forgets them.
-    std::array<bool, 15> HeldTimers{};
 };

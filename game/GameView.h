@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <vector>
 
 #include "frame/Image.h"
 #include "frame/Label.h"
@@ -43,4 +44,8 @@ struct GameView {
     TLabel* level;
     TMediaPlayer* laserSound;
     TMediaPlayer* music;
+
+    // Every timer the rules run: the two dispatchers, the level start and
+    // the lane movers.
+    std::vector<TTimer*> timers() const;
 };

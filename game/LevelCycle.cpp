@@ -70,6 +70,10 @@ void LevelCycle::stopLaneMovers() {
     for (auto& lane : view_.lasers) lane.mover->setEnabled(false);
 }
 
+void LevelCycle::stopTimers() {
+    for (TTimer* timer : view_.timers()) timer->setEnabled(false);
+}
+
 void LevelCycle::stopDispatchers() {
     view_.crateDispatcher->setEnabled(false);
     view_.laserDispatcher->setEnabled(false);
@@ -81,9 +85,7 @@ void LevelCycle::GameOver() {
     view_.finalScore->show();
     view_.bannerText->setCaption("game over");
     view_.storyPanel->show();
-    stopDispatchers();
-    view_.levelStart->setEnabled(false);
-    stopLaneMovers();
+    stopTimers();
     for (TLabel* label : {view_.quit, view_.newGame}) {
         label->show();
         label->setEnabled(true);
@@ -103,9 +105,7 @@ void LevelCycle::LevelCleared() {
 void LevelCycle::Victory() {
     view_.victoryPanel->show();
     view_.victoryScore->setCaption(std::to_string(state_.Score));
-    stopDispatchers();
-    view_.levelStart->setEnabled(false);
-    stopLaneMovers();
+    stopTimers();
 }
 
 void LevelCycle::showLivesAndScore() {
@@ -128,7 +128,6 @@ void LevelCycle::newGame() {
     state_.Caught = 0;
     showLivesAndScore();
     state_.Paused = false;
-    state_.HeldTimers.fill(false);
 }
 
 void LevelCycle::newGameAfterGameOver() {

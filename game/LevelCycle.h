@@ -38,6 +38,7 @@ public:
 
 private:
     void newGame();
+    void stopTimers();
     void stopLaneMovers();
     void stopDispatchers();
     void applyLevelRow();

@@ -6,29 +6,19 @@ void PauseControl::toggle() {
     else resume();
 }
 
-// In the order of GameState::HeldTimers.
-std::array<TTimer*, 15> PauseControl::timers() const {
-    std::array<TTimer*, 15> all{view_.crateDispatcher, view_.laserDispatcher, view_.levelStart};
-    for (std::size_t i = 0; i < view_.cargo.size(); ++i) all[3 + i] = view_.cargo[i].mover;
-    for (std::size_t j = 0; j < view_.lasers.size(); ++j) all[11 + j] = view_.lasers[j].mover;
-    return all;
-}
-
-// Every one of these timers that runs stops and is remembered, a lane
+// Every one of the timers that runs stops and is remembered, a lane
 // launched but not yet moved included; intervals are left as they are.
 void PauseControl::pause() {
-    std::array<TTimer*, 15> all = timers();
-    for (std::size_t k = 0; k < all.size(); ++k) {
-        state_.HeldTimers[k] = all[k]->enabled();
-        all[k]->setEnabled(false);
+    held_.clear();
+    for (TTimer* timer : view_.timers()) {
+        if (!timer->enabled()) continue;
+        held_.push_back(timer);
+        timer->setEnabled(false);
     }
 }
 
 // Exactly the remembered timers start again, each a full interval anew.
 void PauseControl::resume() {
-    std::array<TTimer*, 15> all = timers();
-    for (std::size_t k = 0; k < all.size(); ++k) {
-        if (state_.HeldTimers[k]) all[k]->setEnabled(true);
-        state_.HeldTimers[k] = false;
-    }
+    for (TTimer* timer : held_) timer->setEnabled(true);
+    held_.clear();
 }

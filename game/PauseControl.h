@@ -1,12 +1,13 @@
 #pragma once
-#include <array>
+#include <vector>
 
 #include "game/GameState.h"
 #include "game/GameView.h"
 
-// The pause icon's toggle: pausing stops whichever of the dispatchers, the
-// level start and the lane movers run, remembering which; resuming starts
-// exactly those again.
+// The pause icon's toggle: pausing stops whichever of the rules' timers run
+// (the dispatchers, the level start and the lane movers), remembering which;
+// resuming starts exactly those again. A new game clears Paused, so that the
+// next toggle pauses and remembers anew.
 class PauseControl {
 public:
     PauseControl(GameState& state, GameView& view) : state_(state), view_(view) {}
@@ -16,8 +17,8 @@ public:
 private:
     void pause();
     void resume();
-    std::array<TTimer*, 15> timers() const;
 
     GameState& state_;
     GameView& view_;
+    std::vector<TTimer*> held_;
 };

@@ -212,10 +212,9 @@ TEST_F(PauseTest, ANewGameFromTheGameOverBannerWhilePausedRunsWithLiveKeys) {
     Form2->GameOver();
     Form2->LevelCleared();  // the same tick reached the target: the level start runs
     pauseIcon();
-    EXPECT_TRUE(game().HeldTimers[2]);
+    EXPECT_FALSE(Form2->Timer13->enabled());
     click(*Form2->Label8);
     EXPECT_FALSE(game().Paused);
-    for (bool held : game().HeldTimers) EXPECT_FALSE(held);
     advance(3000);
     EXPECT_FALSE(Form2->Panel3->visible());
     EXPECT_EQ(Form2->ridic->interval(), 3000u);
