@@ -13,6 +13,7 @@
 #include <SDL.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -136,6 +137,18 @@ bool unrequestedDriver(const char* driver) {
     return fallback && !(wanted && std::strcmp(wanted, driver) == 0);
 }
 
+// Without a session bus, libdbus starts one of its own for SDL (which asks
+// the bus to keep the screen awake): a daemon that outlives the game and
+// writes into the home folder. "disabled:" makes every connection fail at
+// once instead, for the game and for the programs it starts.
+void refuseBusAutolaunch() {
+    if (std::getenv("DBUS_SESSION_BUS_ADDRESS")) return;
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    struct stat bus {};
+    if (runtime && ::stat((std::string(runtime) + "/bus").c_str(), &bus) == 0 && S_ISSOCK(bus.st_mode)) return;
+    ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+}
+
 Size firstDisplay() {
     SDL_DisplayMode mode;
     if (SDL_GetDesktopDisplayMode(0, &mode) != 0) return {};
@@ -168,6 +181,7 @@ SdlPlatform::SdlPlatform(const std::string& iconPath) : start_(std::chrono::stea
     // Before SDL starts: it keeps the handler it finds and puts it back when
     // it quits, just before closing the connection where the error shows.
     dropStaleX11Wakeups();
+    refuseBusAutolaunch();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) throw NoDisplayError(SDL_GetError());
     const char* driver = SDL_GetCurrentVideoDriver();
     if (!driver || unrequestedDriver(driver)) {
