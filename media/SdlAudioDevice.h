@@ -8,6 +8,13 @@
 // the wave channels and the music hook. Once nothing has sounded for a few
 // seconds it closes, so that silence costs no CPU, and the next play
 // request opens it again at the same rate.
+//
+// Every opening and closing runs on a thread of its own and is waited for a
+// bounded time: a driver that does not answer (a sound server that hangs, a
+// device that takes no more sound) is abandoned on that thread and the game
+// goes on silently. The abandoned call may stay inside SDL for good, so from
+// then on nothing calls into SDL's sound, not even to close it, and the
+// program is told, once, that it must end without closing SDL.
 class SdlAudioDevice : public TimerQueue::Client {
 public:
     static constexpr int kChannels = 16;
@@ -15,29 +22,42 @@ public:
     using Hook = void (*)(void* data, std::uint8_t* stream, int bytes);
     // `musicSilent` tells whether the music hook has nothing to play; the
     // wave channels the device asks the mixer itself.
-    SdlAudioDevice(Scheduler& loop, Hook music, void* data, std::function<bool()> musicSilent);
+    SdlAudioDevice(Scheduler& loop, Hook music, void* data, std::function<bool()> musicSilent,
+                   std::function<void()> abandoned);
+    // Closes the device and SDL's sound subsystem.
     ~SdlAudioDevice() override;
     SdlAudioDevice(const SdlAudioDevice&) = delete;
     SdlAudioDevice& operator=(const SdlAudioDevice&) = delete;
 
-    // The first opening; false when there is no device fit for the game.
+    // The first opening, with SDL's sound subsystem on the driver SDL is
+    // asked for; false when there is no device fit for the game, or when it
+    // did not answer in time.
     bool open();
     int sampleRate() const { return sampleRate_; }
     bool awake() const { return awake_; }
-    // Before a play request: opens a device that has gone to sleep.
+    bool abandoned() const { return abandoned_; }
+    // Before a play request: opens a device that has gone to sleep. False
+    // when it does not open, or has been abandoned.
     bool wake();
 
     void tick() override;
 
 private:
-    bool start(int allowedChanges);
+    // Opens on a thread of its own: `opening` gives the device's rate, or 0
+    // when it does not open.
+    bool start(std::function<int()> opening);
     void sleep();
+    void close(bool subsystem);
+    void abandon();
 
     Scheduler& loop_;
     Hook music_;
     void* data_;
     std::function<bool()> musicSilent_;
+    std::function<void()> abandonedNotice_;
     int sampleRate_ = 44100;
+    bool opened_ = false;
     bool awake_ = false;
+    bool abandoned_ = false;
     int silentChecks_ = 0;
 };

@@ -72,37 +72,35 @@ void quietSoundCardLibrary() {
 
 }  // namespace
 
-SdlMediaService::SdlMediaService(Scheduler& loop) : loop_(loop) {
-    device_ =
-        std::make_unique<SdlAudioDevice>(loop, &SdlMediaService::mixMusic, this, [this] { return musicSilent(); });
+SdlMediaService::SdlMediaService(Scheduler& loop, std::function<void()> soundAbandoned) : loop_(loop) {
+    device_ = std::make_unique<SdlAudioDevice>(
+        loop, &SdlMediaService::mixMusic, this, [this] { return musicSilent(); }, std::move(soundAbandoned));
     // A driver the user names is the only one tried; otherwise the sound
     // servers whose sockets are there, then the sound card. The one that
-    // opens stays the subsystem's driver when the device wakes again.
+    // opens stays the subsystem's driver when the device wakes again. After
+    // an abandoned opening no other is tried, and the hint stays for the
+    // opening that may still read it.
     const char* named = SDL_getenv("SDL_AUDIODRIVER");
     std::vector<std::string> drivers = named && *named ? std::vector<std::string>{{}} : soundDrivers();
     for (const std::string& driver : drivers) {
         if (!driver.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, driver.c_str());
-        if (openDevice()) break;
+        if (openDevice() || device_->abandoned()) break;
     }
-    SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    if (!device_->abandoned()) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
 }
 
 bool SdlMediaService::openDevice() {
     quietSoundCardLibrary();
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (device_->open()) {
-        subsystem_ = audio_ = true;
-        return true;
-    }
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    return false;
+    audio_ = device_->open();
+    return audio_;
 }
 
 SdlMediaService::~SdlMediaService() {
     closeAll();
     device_.reset();
-    if (subsystem_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
+
+bool SdlMediaService::hasSound() const { return audio_ && !device_->abandoned(); }
 
 MediaService::Result SdlMediaService::play(Device device) {
     if (audio_ && !device_->wake()) return media_error::kNoSoundDevice;
@@ -112,7 +110,7 @@ MediaService::Result SdlMediaService::play(Device device) {
 MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
     MediaFacts facts = probeMedia(fileName);
     if (facts.error) return facts.error;
-    if (!audio_ && facts.kind != MediaKind::Video) {
+    if (!hasSound() && facts.kind != MediaKind::Video) {
         track = std::make_unique<ClockTrack>(facts.length, steadyMilliseconds, media_error::kNoSoundDevice);
         return media_error::kNone;
     }

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -13,15 +14,17 @@ class SdlAudioDevice;
 // synthesizer that renders into the mixer's music stream; videos draw into
 // their window on the event loop. The device sleeps while nothing sounds.
 // Without a sound device files still open, and play requests for sounds
-// fail quietly. Every track goes with the service, which must go before
-// `loop`.
+// fail quietly; so too once the device has been abandoned, which
+// `soundAbandoned` is told (see SdlAudioDevice). Every track goes with the
+// service, which must go before `loop`.
 class SdlMediaService : public TrackMediaService {
 public:
-    explicit SdlMediaService(Scheduler& loop);
+    explicit SdlMediaService(Scheduler& loop, std::function<void()> soundAbandoned = {});
     ~SdlMediaService() override;
 
-    // Whether a sound device is open; without one the game plays silently.
-    bool hasSound() const { return audio_; }
+    // Whether a sound device opened and has not been abandoned since;
+    // without one the game plays silently.
+    bool hasSound() const;
 
     // Wakes the device first.
     Result play(Device device) override;
@@ -37,7 +40,6 @@ private:
     static void mixMusic(void* self, std::uint8_t* stream, int bytes);
 
     Scheduler& loop_;
-    bool subsystem_ = false;
     bool audio_ = false;
     int nextChannel_ = 0;
     // The MIDI pieces' turns, which the audio thread mixes, and the lock

@@ -28,9 +28,12 @@ std::uint64_t steadyMilliseconds() {
 SdlWaveTrack::SdlWaveTrack(Mix_Chunk* chunk, int channel, const SdlAudioDevice& device)
     : chunk_(chunk), channel_(channel), device_(device), clock_(chunkLength(chunk)) {}
 
+// An abandoned device may yet finish opening or closing on its thread, which
+// makes or frees the mixer's channels that freeing a chunk looks through:
+// the chunk then stays until the process ends.
 SdlWaveTrack::~SdlWaveTrack() {
     if (device_.awake()) Mix_HaltChannel(channel_);
-    Mix_FreeChunk(chunk_);
+    if (!device_.abandoned()) Mix_FreeChunk(chunk_);
 }
 
 std::uint64_t SdlWaveTrack::position() { return clock_.position(steadyMilliseconds()); }

@@ -2,15 +2,22 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fcntl.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
+#include <functional>
+#include <iostream>
+#include <memory>
 #include <thread>
 
 #include "MediaFiles.h"
 #include "frame/Scheduler.h"
 #include "frame/headless/HeadlessPlatform.h"
+#include "media/MediaErrors.h"
 #include "media/SdlMediaService.h"
 
 namespace {
@@ -23,11 +30,12 @@ struct SteadyPlatform : HeadlessPlatform {
     }
 };
 
-// On SDL's dummy sound driver, which consumes the mix in real time.
-class SdlMediaServiceTest : public testing::Test {
+// A multimedia service's loop on the real clock, with the device's silence
+// checks run ahead of it.
+class SoundLoop : public testing::Test {
 protected:
     static void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
-    MediaService::Device open(const std::string& file) {
+    static MediaService::Device open(MediaService& service, const std::string& file) {
         MediaService::Device device = 0;
         EXPECT_EQ(service.open(file, device), 0u);
         return device;
@@ -39,14 +47,21 @@ protected:
             while (TimerQueue::Client* due = timers.takeDue(platform.now() + ahead)) due->tick();
         }
     }
-    static bool deviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 
     MediaFiles files;
     SteadyPlatform platform;
     TimerQueue timers;
     Scheduler loop{timers, platform};
-    SdlMediaService service{loop};
     std::uint64_t ahead = 0;
+};
+
+// On SDL's dummy sound driver, which consumes the mix in real time.
+class SdlMediaServiceTest : public SoundLoop {
+protected:
+    MediaService::Device open(const std::string& file) { return SoundLoop::open(service, file); }
+    static bool deviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
+
+    SdlMediaService service{loop};
 };
 
 TEST_F(SdlMediaServiceTest, ASecondPieceSupersedesTheFirstWhichKeepsItsPlaceAndRewinds) {
@@ -127,6 +142,19 @@ TEST_F(SdlMediaServiceTest, TheDeviceSleepsInSilenceAndWakesForTheNextSound) {
     EXPECT_EQ(service.position(shot), 100u);
 }
 
+// The mixer keeps its music hook from one opening to the next and mixes
+// before the hook is set again, so a device that closes takes the hook away
+// (its service may go before another opens the device).
+TEST_F(SdlMediaServiceTest, AClosedDeviceLeavesTheMixerNoMusicHook) {
+    auto piece = open(files.midi("piece.mid", 8));
+    EXPECT_EQ(Mix_GetMusicHookData(), &service);
+    checkSilence(3);
+    ASSERT_FALSE(deviceOpen());
+    EXPECT_EQ(Mix_GetMusicHookData(), nullptr);
+    service.play(piece);
+    EXPECT_EQ(Mix_GetMusicHookData(), &service);
+}
+
 TEST_F(SdlMediaServiceTest, AVideoOpensWithItsLengthAndKeepsTimeWithoutAWindow) {
     auto intro = open("data/intro.avi");
     EXPECT_TRUE(service.hasVideo(intro));
@@ -159,6 +187,147 @@ TEST_F(SdlMediaServiceTest, OnlyARegularFileIsOpened) {
     EXPECT_EQ(service.open((folder / "folder.mid").string(), device), 1u);
     EXPECT_EQ(service.open(loop, device), 1u);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+}
+
+// SDL's disk driver writing into a named pipe, the stand-in for a sound
+// server that hangs: nobody opens the pipe, or its reader reads nothing.
+// A device abandoned there stays inside SDL for good, so each case runs in
+// a process of its own that ends, as the program does, without closing SDL;
+// an alarm ends one that hangs. The time limits are ceilings for a hang.
+class StalledSoundTest : public SoundLoop {
+protected:
+    static constexpr auto kHang = std::chrono::seconds(20);
+
+    void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
+
+    void inOwnProcess(const std::function<void()>& scenario) {
+        EXPECT_EXIT(
+            {
+                ::alarm(60);
+                ::setenv("SDL_AUDIODRIVER", "disk", 1);
+                ::setenv("SDL_DISKAUDIOFILE", pipe.c_str(), 1);
+                scenario();
+                showFailures();
+                std::_Exit(HasFailure() ? 1 : 0);
+            },
+            testing::ExitedWithCode(0), "");
+    }
+
+    // The child's failures, on the standard error that the parent shows.
+    static void showFailures() {
+        const testing::TestResult& result = *testing::UnitTest::GetInstance()->current_test_info()->result();
+        for (int i = 0; i < result.total_part_count(); ++i) {
+            const testing::TestPartResult& part = result.GetTestPartResult(i);
+            if (part.failed())
+                std::cerr << part.file_name() << ':' << part.line_number() << ": " << part.message() << '\n';
+        }
+    }
+
+    std::unique_ptr<SdlMediaService> makeService() {
+        return std::make_unique<SdlMediaService>(loop, [this] { ++abandoned; });
+    }
+
+    // A reader that never reads; the writer's open does not wait for it.
+    int openReader() {
+        if (::mkfifo(pipe.c_str(), 0600) != 0) ADD_FAILURE() << "no pipe";
+        return ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    }
+
+    // From here on the device's every write waits for ever.
+    static void awaitFullPipe(int reader) {
+        int held = 0;
+        for (int i = 0; i < 200 && held < ::fcntl(reader, F_GETPIPE_SZ); ++i, pause(100))
+            ::ioctl(reader, FIONREAD, &held);
+        ASSERT_EQ(held, ::fcntl(reader, F_GETPIPE_SZ)) << "the device does not write";
+    }
+
+    template <class Step>
+    static std::chrono::milliseconds timed(Step step) {
+        auto start = std::chrono::steady_clock::now();
+        step();
+        return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    }
+
+    std::string pipe = (std::filesystem::path(files.text("x.txt", "")).parent_path() / "sound").string();
+    int abandoned = 0;
+};
+
+// Nobody opens the pipe: the opening is given up on, the game plays
+// silently, and its sounds still open.
+TEST_F(StalledSoundTest, ADeviceThatDoesNotOpenLeavesTheServiceSilent) {
+    inOwnProcess([this] {
+        ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+        std::unique_ptr<SdlMediaService> service;
+        auto took = timed([&] { service = makeService(); });
+        EXPECT_LT(took, kHang) << took.count() << " ms";
+        EXPECT_FALSE(service->hasSound());
+        EXPECT_EQ(abandoned, 1);
+        auto shot = open(*service, files.wave("shot.wav", 4410, 44100));
+        EXPECT_EQ(service->play(shot), media_error::kNoSoundDevice);
+        took = timed([&] { service.reset(); });
+        EXPECT_LT(took, kHang) << took.count() << " ms";
+        EXPECT_EQ(abandoned, 1);
+    });
+}
+
+// The reader stops taking sound while music plays: closing the service
+// gives the device up.
+TEST_F(StalledSoundTest, ADeviceThatTakesNoMoreSoundIsAbandonedWhenTheServiceGoes) {
+    inOwnProcess([this] {
+        int reader = openReader();
+        auto service = makeService();
+        ASSERT_TRUE(service->hasSound());
+        EXPECT_EQ(service->play(open(*service, files.midi("piece.mid", 8))), 0u);
+        awaitFullPipe(reader);
+        auto took = timed([&] { service.reset(); });
+        EXPECT_LT(took, kHang) << took.count() << " ms";
+        EXPECT_EQ(abandoned, 1);
+    });
+}
+
+// The same at the device's sleep, in silence: the game goes on silently and
+// a wave opened before keeps off the mixer.
+TEST_F(StalledSoundTest, ADeviceThatTakesNoMoreSoundIsAbandonedWhenItSleeps) {
+    inOwnProcess([this] {
+        int reader = openReader();
+        auto service = makeService();
+        ASSERT_TRUE(service->hasSound());
+        auto shot = open(*service, files.wave("shot.wav", 4410, 44100));
+        awaitFullPipe(reader);
+        auto took = timed([&] { checkSilence(3); });
+        EXPECT_LT(took, kHang) << took.count() << " ms";
+        EXPECT_EQ(abandoned, 1);
+        EXPECT_FALSE(service->hasSound());
+        EXPECT_EQ(service->play(shot), media_error::kNoSoundDevice);
+        service.reset();
+        EXPECT_EQ(abandoned, 1);
+    });
+}
+
+// The device sleeps, which closes the pipe; nobody opens it again, so the
+// next play request gives the waking up.
+TEST_F(StalledSoundTest, ADeviceThatDoesNotWakeIsAbandoned) {
+    inOwnProcess([this] {
+        int reader = openReader();
+        auto service = makeService();
+        ASSERT_TRUE(service->hasSound());
+        ::fcntl(reader, F_SETFL, 0);
+        std::thread drain([reader] {
+            char bytes[4096];
+            while (::read(reader, bytes, sizeof bytes) > 0) {}
+            ::close(reader);
+        });
+        auto shot = open(*service, files.wave("shot.wav", 4410, 44100));
+        checkSilence(3);
+        drain.join();
+        MediaService::Result played = 0;
+        auto took = timed([&] { played = service->play(shot); });
+        EXPECT_LT(took, kHang) << took.count() << " ms";
+        EXPECT_EQ(played, media_error::kNoSoundDevice);
+        EXPECT_EQ(abandoned, 1);
+        EXPECT_EQ(service->play(shot), media_error::kNoSoundDevice);
+        EXPECT_EQ(abandoned, 1);
+    });
 }
 
 }  // namespace
