@@ -13,6 +13,7 @@ void put(std::vector<unsigned char>& bytes, std::uint32_t value, int size) {
 }  // namespace
 
 std::vector<unsigned char> encodeBmp(const Canvas& canvas) {
+    if (canvas.width() == 0 || canvas.height() == 0) return {};
     auto width = static_cast<std::uint32_t>(canvas.width()), height = static_cast<std::uint32_t>(canvas.height());
     std::uint32_t rowBytes = (width * 3 + 3) / 4 * 4;
     std::uint32_t pixelBytes = rowBytes * height;
@@ -34,4 +35,9 @@ std::vector<unsigned char> encodeBmp(const Canvas& canvas) {
         bytes.resize(bytes.size() + (rowBytes - width * 3));
     }
     return bytes;
+}
+
+bool namesBmp(const std::string& path) {
+    const std::string suffix = ".bmp";
+    return path.size() >= suffix.size() && path.compare(path.size() - suffix.size(), suffix.size(), suffix) == 0;
 }

@@ -13,10 +13,6 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-bool endsWith(const std::string& text, const std::string& suffix) {
-    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
-}
-
 Bytes rgbRows(const Canvas& canvas) {
     Bytes rows;
     rows.reserve(static_cast<std::size_t>(canvas.width()) * canvas.height() * 3);
@@ -50,5 +46,5 @@ Bytes encodePng(const Canvas& canvas) {
 
 bool saveImage(const Canvas& canvas, const std::string& path) {
     if (canvas.width() == 0 || canvas.height() == 0) return false;
-    return replaceFile(path, endsWith(path, ".bmp") ? encodeBmp(canvas) : encodePng(canvas));
+    return replaceFile(path, namesBmp(path) ? encodeBmp(canvas) : encodePng(canvas));
 }
