@@ -17,7 +17,7 @@ fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 scripts=36
-[ "${ORBITROVE_SOAK:-0}" != 0 ] && scripts=400
+[ "${ORBITROVE_SOAK:-0}" != 0 ] && scripts=200
 
 # Each run is ended only if it hangs: a script takes well under a second.
 native() { timeout 300 "$native" "$@"; }
