@@ -3,13 +3,14 @@ BUILD         := build
 TEST_BUILD    := build-test
 TOOLS_BUILD   := build-tools
 PACKAGE_BUILD := build-package
+WEB_BUILD     := build-web-sim
 JOBS          := $(shell nproc)
 CMAKE_FLAGS ?=
 # The builds below are make's children: without this each one says which
 # folder it enters and leaves.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: run test assets build deps test-deps bench sim package clean
+.PHONY: run test assets build deps test-deps bench sim web-sim package clean
 
 deps:
 	@scripts/install-deps
@@ -27,7 +28,7 @@ run: build
 # The sanitizers' leak check cannot follow the thread-local blocks of
 # libraries unloaded before the end (the video library is): it crashes in
 # them, so the sanitized tests do not track such blocks.
-test: test-deps
+test: web-sim
 	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORBITROVE_SANITIZE=ON -DORBITROVE_BUILD_TOOLS=ON \
 		$(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD) -j $(JOBS)
@@ -38,6 +39,15 @@ test: test-deps
 sim: deps
 	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target orbitrove-sim
+
+# The simulator as WebAssembly for Node (orbitrove-sim.js), with Emscripten
+# (a test dependency): the tests compare it with the same program built
+# natively. Emscripten's optimiser needs Node to find Debian's JavaScript
+# modules.
+web-sim: test-deps
+	@export NODE_PATH=/usr/share/nodejs; \
+	emcmake cmake -S . -B $(WEB_BUILD) -DORBITROVE_WEB=ON -DCMAKE_BUILD_TYPE=Release >/dev/null && \
+	cmake --build $(WEB_BUILD) -j $(JOBS)
 
 # The generators build only here and for the tests, never for `make run`.
 assets: deps
@@ -61,4 +71,4 @@ package: test-deps
 	lintian --fail-on error,warning $(PACKAGE_BUILD)/orbitrove_*.deb
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(TOOLS_BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(TOOLS_BUILD) $(PACKAGE_BUILD) $(WEB_BUILD)

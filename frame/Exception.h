@@ -7,7 +7,11 @@
 class Exception : public std::runtime_error {
 public:
     Exception(std::string className, const std::string& message)
-        : std::runtime_error(message), className_(std::move(className)), address_(__builtin_return_address(0)) {}
+        : std::runtime_error(message), className_(std::move(className)) {
+#ifndef __wasm__  // WebAssembly has no return address to read: it would abort
+        address_ = __builtin_return_address(0);
+#endif
+    }
 
     const std::string& className() const { return className_; }
     // Where in the code the error was raised, for the start-up report.
@@ -15,5 +19,5 @@ public:
 
 private:
     std::string className_;
-    const void* address_;
+    const void* address_ = nullptr;
 };

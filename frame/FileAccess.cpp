@@ -7,6 +7,26 @@
 #include <cerrno>
 #include <filesystem>
 
+namespace {
+
+// Writing into a pipe or device could block for ever.
+bool placeIsFree(const std::string& path) {
+    struct stat place {};
+    return ::stat(path.c_str(), &place) != 0 ? errno == ENOENT : S_ISREG(place.st_mode);
+}
+
+bool writeAll(int fd, const std::vector<unsigned char>& bytes) {
+    for (std::size_t done = 0; done < bytes.size();) {
+        ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR) continue;
+        if (wrote <= 0) return false;
+        done += static_cast<std::size_t>(wrote);
+    }
+    return true;
+}
+
+}  // namespace
+
 int openRegularFile(const std::string& path, FileFault& fault) {
     // Looked at before it is opened, so that nothing else is ever opened
     // (opening some devices does something).
@@ -49,4 +69,16 @@ std::string fileErrorText(const std::string& message, const std::string& path) {
     std::string text = message;
     while (!text.empty() && text.back() == '.') text.pop_back();
     return text + ": " + path + " (looked for in " + where + ")";
+}
+
+bool replaceFile(const std::string& path, const std::vector<unsigned char>& bytes) {
+    if (bytes.empty() || !placeIsFree(path)) return false;
+    std::string side = path + ".part-" + std::to_string(::getpid());
+    int fd = ::open(side.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    bool written = writeAll(fd, bytes);
+    written = ::close(fd) == 0 && written;
+    if (written && ::rename(side.c_str(), path.c_str()) == 0) return true;
+    ::unlink(side.c_str());
+    return false;
 }

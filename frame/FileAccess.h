@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 // Opening the program's own files (pictures, media, font aliases) safely:
 // only a regular file is opened, and the open never blocks, so a named pipe,
@@ -18,3 +19,9 @@ FileFault checkRegularFile(const std::string& path);
 // file as given and the absolute folder it was looked for in, for example
 // "The picture cannot be found: data/ship.bmp (looked for in /home/me/game)".
 std::string fileErrorText(const std::string& message, const std::string& path);
+
+// Writes a file the program makes (a screenshot) beside its place and
+// renames it over the place once whole, so that a failed write (a full
+// disk) leaves no cut file; something other than a file in the place (a
+// named pipe, a device) is never opened. False when nothing was written.
+bool replaceFile(const std::string& path, const std::vector<unsigned char>& bytes);

@@ -9,7 +9,6 @@
 #include "frame/Memo.h"
 #include "frame/Random.h"
 #include "frame/Timer.h"
-#include "frame/sdl/Screenshot.h"
 #include "media/HeadlessMediaService.h"
 #include "screens/Program.h"
 #include "screens/Unit2.h"
@@ -49,8 +48,9 @@ std::string joinLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-Simulator::Simulator(std::string executablePath, std::ostream& out, std::ostream& err)
-    : executablePath_(std::move(executablePath)), out_(out), err_(err) {
+Simulator::Simulator(std::string executablePath, std::ostream& out, std::ostream& err,
+                     std::unique_ptr<SimulatorServices> services)
+    : executablePath_(std::move(executablePath)), out_(out), err_(err), services_(std::move(services)) {
     values_["time"] = [this] { return std::to_string(platform_.now()); };
     values_["focus"] = [this] { return focus(); };
     values_["RandomSeed"] = [] { return std::to_string(RandomSeed); };
@@ -63,7 +63,11 @@ void Simulator::addGameValues() {
         {"Lives", &GameState::Lives},  {"Score", &GameState::Score},         {"CrateValue", &GameState::CrateValue},
         {"Level", &GameState::Level},  {"LevelStep", &GameState::LevelStep}, {"Speed", &GameState::Speed},
         {"Caught", &GameState::Caught}};
-    for (auto [name, field] : numbers) values_[name] = [field] { return std::to_string(Form2->Game.*field); };
+    // No structured binding: the web build's compiler (clang 14) cannot capture one.
+    for (const auto& number : numbers) {
+        Field field = number.second;
+        values_[number.first] = [field] { return std::to_string(Form2->Game.*field); };
+    }
     values_["Paused"] = [] { return boolean(Form2->Game.Paused); };
     for (std::size_t i = 0; i < 8; ++i)
         values_["CrateFlying[" + std::to_string(i + 1) + "]"] = [i] { return boolean(Form2->Game.CrateFlying[i]); };
@@ -106,8 +110,9 @@ int Simulator::run(std::istream& script) {
 }
 
 bool Simulator::start() {
-    program_ = std::make_unique<Program>(platform_, executablePath_,
-                                         [](Scheduler& loop) { return std::make_unique<HeadlessMediaService>(loop); });
+    program_ = std::make_unique<Program>(platform_, executablePath_, [this](Scheduler& loop) {
+        return std::make_unique<HeadlessMediaService>(loop, services_->media());
+    });
     if (!program_->start(err_)) return false;
     program_->application().showMainForm();
     program_->application().processPending();
@@ -286,5 +291,5 @@ void Simulator::shot(const Words& words) {
     TForm* form = program_->application().activeForm();
     if (!form) return fail("no screen is visible");
     form->paintPending();
-    if (!saveImage(form->canvas(), words[1])) fail("cannot write " + words[1]);
+    if (!services_->saveShot(form->canvas(), words[1])) fail("cannot write " + words[1]);
 }

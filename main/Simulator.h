@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "frame/headless/HeadlessPlatform.h"
-#include "frame/sdl/BmpFile.h"
-#include "frame/sdl/SdlTypesetter.h"
+#include "main/LibraryServices.h"
+#include "main/SimulatorServices.h"
 #include "media/MediaPlayer.h"
 #include "screens/Program.h"
 
@@ -17,7 +17,10 @@
 // input events, one command a line, and prints the state asked for.
 class Simulator {
 public:
-    Simulator(std::string executablePath, std::ostream& out, std::ostream& err);
+    // The libraries' services unless told; the default is made by the
+    // caller, so that a build without the libraries never refers to them.
+    Simulator(std::string executablePath, std::ostream& out, std::ostream& err,
+              std::unique_ptr<SimulatorServices> services = libraryServices());
     ~Simulator();
 
     // Runs the script to its end or to the program's end; the exit status.
@@ -50,9 +53,8 @@ private:
     std::ostream& err_;
     // The platform outlives the program that runs on it, and its text and
     // pictures outlive the platform.
-    SdlTypesetter typesetter_;
-    BmpReader pictures_;
-    HeadlessPlatform platform_{typesetter_, pictures_};
+    std::unique_ptr<SimulatorServices> services_;
+    HeadlessPlatform platform_{services_->typesetter(), services_->pictures()};
     std::unique_ptr<Program> program_;
     std::map<std::string, std::function<std::string()>> values_;
     bool failed_ = false;

@@ -11,13 +11,12 @@ extern "C" {
 
 namespace {
 
-std::atomic<int> opening{0};
 std::atomic<bool> said{false};
 
 }  // namespace
 
 void libraryLog(void*, int level, const char* format, va_list arguments) {
-    if (level > AV_LOG_ERROR || opening.load() > 0) return;
+    if (level > AV_LOG_ERROR || OpeningFile::active()) return;
     char text[400];
     std::vsnprintf(text, sizeof text, format, arguments);
     std::string message = text;
@@ -28,7 +27,3 @@ void libraryLog(void*, int level, const char* format, va_list arguments) {
     std::fwrite(line.data(), 1, line.size(), stderr);
     std::fflush(stderr);
 }
-
-OpeningFile::OpeningFile() { ++opening; }
-
-OpeningFile::~OpeningFile() { --opening; }

@@ -1,32 +1,11 @@
 #pragma once
-#include <cstdint>
-#include <memory>
-#include <optional>
 #include <string>
 
-#include "media/MediaService.h"
-#include "media/VideoDecoder.h"
+#include "media/MediaFacts.h"
 
-// What the service needs to know of a media file before playing it.
-enum class MediaKind { Wave, Midi, Video };
+// The reader of the libraries that play the files: SDL measures waves as it
+// decodes them, FFmpeg opens videos.
+extern const MediaReader kLibraryReader;
 
-// The device a file's extension selects (.wav, .mid, .avi, in any case).
-std::optional<MediaKind> mediaKindOf(const std::string& fileName);
-
-struct MediaFacts {
-    MediaService::Result error = 0;
-    MediaKind kind = MediaKind::Wave;
-    std::uint64_t length = 0;  // milliseconds
-    // A video is measured by opening it, and is handed on open, so that
-    // its library is loaded once.
-    std::unique_ptr<VideoDecoder> video = nullptr;
-};
-
-// Reads a file's kind and length without playing it; the error a service
-// answers when the file cannot be opened.
+// Reads a file's kind and length by kLibraryReader.
 MediaFacts probeMedia(const std::string& fileName);
-
-// The sample rate MIDI pieces are measured at when no sound device says.
-constexpr int kMidiProbeRate = 44100;
-
-std::uint64_t framesToMilliseconds(std::uint64_t frames, int sampleRate);

@@ -33,18 +33,10 @@ public:
     // The player has played its file to the end, or there is none.
     bool finished() const;
 
-    // The number of frames a full play without sound renders, computed from
-    // the file's tempo map by the player's own timing rules, in time
-    // proportional to its tempo changes; none when the file is not whole or
-    // the synthesizer cannot time the piece (longer than kLongestPiece, or
-    // past its int tick count). `sampleRate` within the synthesizer's
-    // 8000..96000.
+    // The number of frames a full play without sound renders (see
+    // midiLengthInFrames); none when the piece cannot be played.
     static std::optional<std::uint64_t> lengthInFrames(const MidiFile& file, int sampleRate);
     static std::optional<std::uint64_t> lengthInFrames(const std::string& fileName, int sampleRate);
-
-    // The synthesizer counts frames in 32 bits: 2^32 frames are 12.4 hours
-    // at its highest rate (96 kHz). A longer piece is refused.
-    static constexpr std::uint64_t kLongestPiece = 12ull * 3600 * 1000000;  // microseconds
 
 private:
     MidiSynth& synth_;

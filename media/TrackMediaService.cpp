@@ -3,9 +3,9 @@
 #include <vector>
 
 #include "frame/FileAccess.h"
-#include "media/LibraryLog.h"
 #include "media/MediaErrors.h"
-#include "media/MediaProbe.h"
+#include "media/MediaFacts.h"
+#include "media/OpeningFile.h"
 
 MediaService::Result TrackMediaService::open(const std::string& fileName, Device& device) {
     // Both back ends open files by name through their libraries; only a

@@ -37,6 +37,10 @@ VideoDecoder::VideoDecoder(const std::string& fileName) : av_(std::make_unique<F
 
 VideoDecoder::~VideoDecoder() { release(); }
 
+std::unique_ptr<VideoSource> VideoDecoder::open(const std::string& fileName) {
+    return std::make_unique<VideoDecoder>(fileName);
+}
+
 void VideoDecoder::release() {
     av_->sws_freeContext(scaler_);
     scaler_ = nullptr;

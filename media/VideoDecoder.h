@@ -4,6 +4,7 @@
 #include <string>
 
 #include "frame/Bitmap.h"
+#include "media/VideoSource.h"
 
 class FfmpegLibrary;
 struct AVFormatContext;
@@ -14,23 +15,22 @@ struct SwsContext;
 
 // The pictures of a video file in order, decoded as they come due. The
 // video library stays loaded while a decoder lives.
-class VideoDecoder {
+class VideoDecoder : public VideoSource {
 public:
     // Throws std::runtime_error when the file holds no decodable video or
     // the library cannot be loaded.
     explicit VideoDecoder(const std::string& fileName);
-    ~VideoDecoder();
+    ~VideoDecoder() override;
     VideoDecoder(const VideoDecoder&) = delete;
     VideoDecoder& operator=(const VideoDecoder&) = delete;
 
-    // The picture shown `ms` milliseconds after the start: the last one due
-    // by then. Times before the current picture need a rewind first.
-    const Bitmap& pictureAt(std::uint64_t ms);
-    void rewind();
-    // Milliseconds from one picture to the next.
-    std::uint32_t frameInterval() const;
-    // Milliseconds the file says it lasts; 0 when it does not say.
-    std::uint64_t length() const;
+    // A decoder of the file, thrown for as the constructor does.
+    static std::unique_ptr<VideoSource> open(const std::string& fileName);
+
+    const Bitmap& pictureAt(std::uint64_t ms) override;
+    void rewind() override;
+    std::uint32_t frameInterval() const override;
+    std::uint64_t length() const override;
 
 private:
     void release();

@@ -2,14 +2,15 @@
 
 #include <stdexcept>
 
-#include "media/LibraryLog.h"
+#include "media/OpeningFile.h"
 
 // A video opened and not yet played keeps its decoder: the title screen
 // plays its intro as soon as it opens it, and loading the library twice
 // would cost the start-up tens of milliseconds.
-VideoTrack::VideoTrack(std::unique_ptr<VideoDecoder> decoder, std::string fileName, std::uint64_t length,
-                       Scheduler& loop)
+VideoTrack::VideoTrack(std::unique_ptr<VideoSource> decoder, std::string fileName, std::uint64_t length,
+                       Scheduler& loop, VideoOpener reopen)
     : fileName_(std::move(fileName)),
+      open_(reopen),
       decoder_(std::move(decoder)),
       frameInterval_(decoder_->frameInterval()),
       clock_(length),
@@ -43,7 +44,7 @@ MediaService::Result VideoTrack::setDisplay(ContentHost& display) {
 bool VideoTrack::reopen() {
     try {
         OpeningFile opening;
-        decoder_ = std::make_unique<VideoDecoder>(fileName_);
+        decoder_ = open_(fileName_);
         return true;
     } catch (const std::runtime_error&) {
         return false;

@@ -5,6 +5,7 @@
 
 #include "frame/ContentHost.h"
 #include "frame/Scheduler.h"
+#include "media/MediaFacts.h"
 #include "media/MediaTrack.h"
 #include "media/PlayClock.h"
 #include "media/VideoDecoder.h"
@@ -20,8 +21,10 @@
 // loop.
 class VideoTrack : public MediaTrack, public WindowContent, public TimerQueue::Client {
 public:
-    // The decoder is the file's, open and measured by the probe.
-    VideoTrack(std::unique_ptr<VideoDecoder> decoder, std::string fileName, std::uint64_t length, Scheduler& loop);
+    // The decoder is the file's, open and measured by the probe; `reopen`
+    // opens the file anew.
+    VideoTrack(std::unique_ptr<VideoSource> decoder, std::string fileName, std::uint64_t length, Scheduler& loop,
+               VideoOpener reopen = VideoDecoder::open);
     ~VideoTrack() override;
 
     std::uint64_t length() const override { return clock_.length(); }
@@ -43,7 +46,8 @@ private:
     void refresh();
 
     std::string fileName_;
-    std::unique_ptr<VideoDecoder> decoder_;
+    VideoOpener open_;
+    std::unique_ptr<VideoSource> decoder_;
     // The file's, kept for ticks while no decoder is open.
     std::uint32_t frameInterval_;
     // The picture painted, and the position it is due at; none at first.

@@ -10,6 +10,7 @@
 
 #include "frame/Canvas.h"
 #include "frame/Exception.h"
+#include "frame/headless/BlankPictureReader.h"
 #include "frame/sdl/BmpFile.h"
 #include "frame/sdl/FaceFile.h"
 #include "frame/sdl/Screenshot.h"
@@ -125,6 +126,35 @@ TEST(BmpReader, AHeaderThatCannotBeTrueIsRefused) {
     std::ofstream(path, std::ios::binary) << bytes.substr(0, bytes.size() - 10);  // cut short
     EXPECT_EQ(errorOf([&] { reader.read(path.string()); }).rfind("EInvalidGraphic: The picture is damaged", 0), 0u);
     std::filesystem::remove(path);
+}
+
+// The reader of builds without a decoder sizes every picture of the game as
+// the decoder does, and refuses what the decoder refuses, in its words.
+TEST(BlankPictureReader, PicturesHaveTheDecodersSizeAndRefusalsItsWords) {
+    BmpReader decoder;
+    BlankPictureReader blank;
+    for (const auto& entry : std::filesystem::directory_iterator("data")) {
+        if (entry.path().extension() != ".bmp") continue;
+        SCOPED_TRACE(entry.path().string());
+        Bitmap decoded = decoder.read(entry.path().string()), sized = blank.read(entry.path().string());
+        EXPECT_EQ(sized.width, decoded.width);
+        EXPECT_EQ(sized.height, decoded.height);
+        EXPECT_EQ(sized.pixels, std::vector<Rgb>(decoded.pixels.size(), BlankPictureReader::kGrey));
+    }
+    auto folder = scratch("folder.bmp"), text = scratch("text.bmp"), cut = scratch("cut.bmp"),
+         wide = scratch("wide.bmp");
+    std::filesystem::create_directory(folder);
+    std::ofstream(text) << "not a picture";
+    std::ifstream in("data/ship.bmp", std::ios::binary);
+    std::string ship((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::ofstream(cut, std::ios::binary) << ship.substr(0, ship.size() - 10);
+    std::ofstream(wide, std::ios::binary) << ship.substr(0, 18) << std::string("\x30\x75\0\0", 4) << ship.substr(22);
+    for (const auto& path : {scratch("missing.bmp"), folder, text, cut, wide}) {
+        std::string expected = errorOf([&] { decoder.read(path.string()); });
+        EXPECT_NE(expected, "no error");
+        EXPECT_EQ(errorOf([&] { blank.read(path.string()); }), expected);
+    }
+    for (const auto& path : {folder, text, cut, wide}) std::filesystem::remove(path);
 }
 
 // The face aliases: a file that is not there (or not a regular file) leaves

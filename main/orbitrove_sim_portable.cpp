@@ -1,0 +1,4 @@
+#include "main/PortableServices.h"
+#include "main/SimulatorMain.h"
+
+int main(int argc, char** argv) { return simulatorMain(argc, argv, portableServices()); }
