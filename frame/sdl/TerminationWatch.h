@@ -11,7 +11,7 @@
 class TerminationWatch {
 public:
     static constexpr std::chrono::milliseconds kAnswerTime{1000};
-    static constexpr std::chrono::milliseconds kEndTime{3000};
+    static constexpr std::chrono::milliseconds kEndTime{2000};
 
     // Takes the signals that are at their default action; one the program
     // was started with ignored stays ignored. `wake` runs on the watch's own
