@@ -43,6 +43,8 @@ void HintManager::showNow() {
     Size text = typesetter.measure(kHintFont, text_);
     Size size{text.width + 2 * kPadding, text.height + 2 * kPadding};
     window_ = platform_.createWindow(size, WindowKind::Tooltip);
+    // A tip the window system cannot make is simply not shown.
+    if (!window_) return hideNow();
     window_->setPosition(anchor_);
     canvas_ = std::make_unique<Canvas>(size.width, size.height);
     canvas_->fillRect({0, 0, size.width, size.height}, colorToRgb(clInfoBk));

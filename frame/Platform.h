@@ -39,6 +39,8 @@ public:
     // Milliseconds since UTC midnight.
     virtual std::uint32_t utcMillisecondOfDay() = 0;
     virtual Size screenSize() = 0;
+    // A screen's window, or throws; a tool-tip's, or null when the window
+    // system cannot make one.
     virtual std::unique_ptr<PlatformWindow> createWindow(Size size, WindowKind kind) = 0;
     virtual Typesetter& typesetter() = 0;
     virtual PictureReader& pictures() = 0;

@@ -42,3 +42,18 @@ click() {
 
 # Whether the test's `pixel X Y` shows COLOUR: shows X Y COLOUR.
 shows() { [ "$(pixel "$1" "$2")" = "$3" ]; }
+
+# A screenshot of the whole screen into $home/screen.png.
+screenshot() { import -silent -window root "$home/screen.png"; }
+# Whether the screen at (X, Y) is the simulator's shot $home/shot.png, each
+# of its pixels blown up to a SCALE x SCALE block: no pixel may differ.
+# same_as_shot SCALE X Y
+same_as_shot() {
+    screenshot
+    convert "$home/shot.png" -sample "$(($1 * 100))%" "$home/expected.png"
+    size=$(identify -format %wx%h "$home/expected.png")
+    convert "$home/screen.png" -crop "$size+$2+$3" +repage "$home/actual.png"
+    differ=$(compare -metric AE "$home/expected.png" "$home/actual.png" null: 2>&1) || true
+    [ "$differ" = 0 ]
+}
+shows_shot() { eventually same_as_shot "$@" || fail "$differ pixels differ from the shot at scale $1"; }

@@ -4,19 +4,20 @@
 #include "frame/Random.h"
 #include "frame/sdl/FullscreenKeys.h"
 #include "frame/sdl/ScaleChoice.h"
+#include "frame/sdl/ScreenTip.h"
 #include "frame/sdl/SdlWindow.h"
 #include "frame/sdl/SdlX11Errors.h"
 #include "frame/sdl/Spawn.h"
+#include "frame/sdl/TerminationWatch.h"
 #include "frame/sdl/X11Connection.h"
 #include "frame/sdl/XftDpi.h"
 
 #include <SDL.h>
 
-#include <signal.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -127,9 +128,13 @@ bool translate(const SDL_Event& e, InputEvent& out) {
     }
 }
 
-// A hang-up (the terminal closed) ends the program like a termination
-// request: SDL turns SIGTERM into a quit event that the loop answers.
-void hangUp(int) { ::kill(::getpid(), SIGTERM); }
+// Run on the termination watch's thread: SDL's queue takes events from any
+// thread and wakes a loop waiting in SDL.
+void pushQuit() {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+}
 
 bool unrequestedDriver(const char* driver) {
     const char* wanted = std::getenv("SDL_VIDEODRIVER");
@@ -155,12 +160,26 @@ Size firstDisplay() {
     return {mode.w, mode.h};
 }
 
+// How many pixels of its output a Wayland compositor gives each point of a
+// window: SDL lists the output's own resolution first and reports the
+// desktop in points.
+int outputScale() {
+    SDL_DisplayMode desktop, native;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0 || SDL_GetDisplayMode(0, 0, &native) != 0 || desktop.w <= 0)
+        return 1;
+    return std::max(1, static_cast<int>(std::lround(static_cast<double>(native.w) / desktop.w)));
+}
+
 // The desktop's own scale: its text resolution where it sets one, else the
-// resolution SDL works out from the display's physical size.
-int desktopScale() {
-    std::optional<double> dpi = desktopXftDpi();
+// resolution SDL works out from the display's physical size. A Wayland
+// compositor scales each window by its output's scale already, so there the
+// resolution counts in its points, and X resources (those of XWayland's
+// programs) are not asked.
+int desktopScale(bool wayland) {
+    std::optional<double> dpi = wayland ? std::nullopt : desktopXftDpi();
     float horizontal = 0;
-    if (!dpi && SDL_GetDisplayDPI(0, nullptr, &horizontal, nullptr) == 0) dpi = horizontal;
+    if (!dpi && SDL_GetDisplayDPI(0, nullptr, &horizontal, nullptr) == 0)
+        dpi = horizontal / (wayland ? outputScale() : 1);
     ScaleChoice choice(std::getenv("ORBITROVE_SCALE"), dpi, firstDisplay());
     if (choice.rejected()) std::cerr << "ORBITROVE_SCALE is not a whole number from 1 to 8; it is ignored\n";
     return choice.scale();
@@ -169,15 +188,21 @@ int desktopScale() {
 }  // namespace
 
 SdlPlatform::SdlPlatform(const std::string& iconPath) : start_(std::chrono::steady_clock::now()), icon_(iconPath) {
-    // A GL-backed window surface means a software GL renderer on X servers
-    // without a driver, at many times the CPU.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
     // The window system's own grab from press to release is enough; SDL's
     // extra grab follows the keyboard, which a tool-tip takes where no window
     // manager runs, and lost the release when the tip closed on the press.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    // Borderless windows want no decorations, and with libdecor SDL makes a
+    // frame of it, warns where it has no plugin, and asks for pop-ups with a
+    // parent that is no window of the protocol's.
+    SDL_SetHint(SDL_HINT_VIDEO_WAYLAND_ALLOW_LIBDECOR, "0");
+    // The termination watch answers the signals, also while SDL's loop does not run.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // Wayland's application id (and X11's class) unless the user set one;
+    // SDL 2 reads it from the environment only.
+    ::setenv("SDL_VIDEO_WAYLAND_WMCLASS", "orbitrove", 0);
     // Before SDL starts: it keeps the handler it finds and puts it back when
     // it quits, just before closing the connection where the error shows.
     dropStaleX11Wakeups();
@@ -188,18 +213,17 @@ SdlPlatform::SdlPlatform(const std::string& iconPath) : start_(std::chrono::stea
         SDL_Quit();
         throw NoDisplayError("no window system is available");
     }
-    struct sigaction current {};
-    if (::sigaction(SIGHUP, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
-        struct sigaction forward {};
-        forward.sa_handler = hangUp;
-        sigemptyset(&forward.sa_mask);
-        hangUpInstalled_ = ::sigaction(SIGHUP, &forward, nullptr) == 0;
-    }
-    scale_ = pointerScale_ = desktopScale();
+    wayland_ = std::strcmp(driver, "wayland") == 0;
+    // On X11 a renderer-backed window surface means a software GL renderer
+    // on servers without a driver, at many times the CPU; SDL's Wayland
+    // driver has no other window surface. Read when the first surface is made.
+    if (std::strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    TerminationWatch::start(pushQuit);
+    scale_ = pointerScale_ = desktopScale(wayland_);
 }
 
 SdlPlatform::~SdlPlatform() {
-    if (hangUpInstalled_) ::signal(SIGHUP, SIG_DFL);
+    TerminationWatch::stop();
     SDL_Quit();
 }
 
@@ -223,13 +247,30 @@ Size SdlPlatform::screenSize() {
 }
 
 std::unique_ptr<PlatformWindow> SdlPlatform::createWindow(Size size, WindowKind kind) {
-    int scale = kind == WindowKind::Tooltip ? pointerScale_ : scale_;
+    if (kind == WindowKind::Tooltip) return createTooltip(size);
     auto window =
-        std::make_unique<SdlWindow>(size, kind, scale, [this](SdlWindow* gone) { std::erase(windows_, gone); });
-    if (kind == WindowKind::Screen) window->setIcon(icon_.surface());
+        std::make_unique<SdlWindow>(size, kind, scale_, [this](SdlWindow* gone) { std::erase(windows_, gone); });
+    window->setIcon(icon_.surface());
     if (connection_ < 0) connection_ = window->connection();
     windows_.push_back(window.get());
     return window;
+}
+
+// A tool-tip is a window of its own where the program places windows, and
+// drawn inside the screen under the pointer where the window system does.
+std::unique_ptr<PlatformWindow> SdlPlatform::createTooltip(Size size) {
+    if (wayland_) {
+        if (!windowWithId(pointerWindow_)) return nullptr;
+        return std::make_unique<ScreenTip>(pointerWindow_, [this](std::uint32_t id) { return windowWithId(id); });
+    }
+    try {
+        auto window = std::make_unique<SdlWindow>(size, WindowKind::Tooltip, pointerScale_,
+                                                  [this](SdlWindow* gone) { std::erase(windows_, gone); });
+        windows_.push_back(window.get());
+        return window;
+    } catch (const std::exception&) {
+        return nullptr;
+    }
 }
 
 SdlWindow* SdlPlatform::windowWithId(std::uint32_t id) const {
@@ -263,13 +304,15 @@ bool SdlPlatform::waitUntil(SDL_Event& e, std::uint64_t dueMs) {
     if (connection_ < 0) return waitInSteps(e, deadline);
     SDL_PumpEvents();
     if (SDL_PeepEvents(&e, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) > 0) return true;
-    awaitInput(connection_, deadline);
+    if (awaitInput(connection_, TerminationWatch::wakeFd(), deadline)) TerminationWatch::drain();
     return SDL_PollEvent(&e) != 0;
 }
 
+// SDL's own wait, which sleeps in the window system's connection once a
+// window exists and is woken by an event pushed from another thread. It
+// waits in whole milliseconds; the last fraction is slept exactly, so that a
+// tick is not a millisecond late for the clock's rounding.
 bool SdlPlatform::waitInSteps(SDL_Event& e, std::chrono::steady_clock::time_point deadline) {
-    // SDL waits in whole milliseconds; the last fraction is slept exactly, so
-    // that a tick is not a millisecond late for the clock's rounding.
     auto whole = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
     if (whole.count() > 0 && SDL_WaitEventTimeout(&e, static_cast<int>(whole.count()))) return true;
     std::this_thread::sleep_until(deadline);
@@ -282,6 +325,7 @@ bool SdlPlatform::nextEvent(InputEvent& event, int timeoutMs) {
         if (!takeEvent(e, timeoutMs)) return false;
         if (e.type == SDL_QUIT) {
             // A termination signal: close the main screen like the window system would.
+            TerminationWatch::answer();
             event = eventFor(InputEvent::Type::Close, 0, {});
             return true;
         }
@@ -314,13 +358,14 @@ void SdlPlatform::toLogical(InputEvent& event) {
     if (!pointer || !window) return;
     event.pos = window->toLogical(event.pos);
     pointerScale_ = window->scale();
+    pointerWindow_ = static_cast<std::uint32_t>(event.window);
 }
 
 // The box is a screen of its own in this process, drawn by the frame like
 // the loop's error box (error icon, text, OK), with an application and loop
 // of its own: OK, Enter or a close request ends it, and so does a
-// termination signal, which SDL (or the hang-up handler) turns into a quit
-// event. No other process is involved, so none can outlive the program.
+// termination signal, which the termination watch turns into a quit event. No other process is involved, so none can
+// outlive the program.
 void SdlPlatform::showFatalError(const std::string& title, const std::string& text) {
     try {
         TApplication box(*this, title);

@@ -20,8 +20,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Real borderless windows on software surfaces through SDL2. The event loop
-// sleeps in the window system until input arrives or the next timer is due.
+// Real borderless windows through SDL2, on X11 or natively on Wayland. The
+// event loop sleeps in the window system until input arrives, the next
+// timer is due or a termination signal comes (see TerminationWatch).
 // Windows are scaled by a whole number chosen at start (see ScaleChoice);
 // sizes, places and pointer positions reach the frame in logical pixels.
 // F11, Alt+Enter and, in fullscreen, Escape are taken before the frame's
@@ -43,9 +44,10 @@ public:
     void openDocument(const std::string& address) override;
 
 private:
+    std::unique_ptr<PlatformWindow> createTooltip(Size size);
     bool takeEvent(SDL_Event& event, int timeoutMs);
     bool waitUntil(SDL_Event& event, std::uint64_t dueMs);
-    // Before the first window: SDL's own wait, then the last fraction.
+    // Before the first window and on Wayland: SDL's own wait, then the last fraction.
     bool waitInSteps(SDL_Event& event, std::chrono::steady_clock::time_point deadline);
     SdlWindow* windowWithId(std::uint32_t id) const;
     bool takeFullscreenKey(const SDL_KeyboardEvent& key);
@@ -59,8 +61,10 @@ private:
     int scale_ = 1;
     // A tool-tip takes the scale of the window the pointer was last over.
     int pointerScale_ = 1;
+    // The window of the last pointer event, which a tool-tip drawn inside a screen goes into.
+    std::uint32_t pointerWindow_ = 0;
+    bool wayland_ = false;
     WindowIcon icon_;
     SdlTypesetter typesetter_;
     BmpReader pictures_;
-    bool hangUpInstalled_ = false;
 };

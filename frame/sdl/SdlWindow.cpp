@@ -14,6 +14,15 @@ SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(S
     window_ = SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width * scale,
                                size.height * scale, flags);
     if (!window_) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
+    x11_ = x11ConnectionOf(window_) >= 0;
+    // Asked for while hidden: where SDL draws the surface through a renderer,
+    // making one may remake the window, which it does unseen now.
+    try {
+        surface();
+    } catch (...) {
+        SDL_DestroyWindow(window_);
+        throw;
+    }
 }
 
 SdlWindow::~SdlWindow() {
@@ -82,11 +91,16 @@ void SdlWindow::toggleFullscreen() {
 
 // The window manager is told after the window already covers the display:
 // some refuse fullscreen to a window of fixed size that is not yet
-// screen-sized.
+// screen-sized. Where the window system places windows itself (Wayland),
+// SDL asks it for fullscreen and the size comes back as an event.
 void SdlWindow::enterFullscreen() {
+    SDL_GetWindowPosition(window_, &windowedAt_.x, &windowedAt_.y);
+    if (!x11_) {
+        fullscreen_ = SDL_SetWindowFullscreen(window_, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+        return;
+    }
     SDL_Rect display;
     if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &display) != 0) return;
-    SDL_GetWindowPosition(window_, &windowedAt_.x, &windowedAt_.y);
     fullscreen_ = true;
     SDL_SetWindowPosition(window_, display.x, display.y);
     SDL_SetWindowSize(window_, display.w, display.h);
@@ -97,6 +111,10 @@ void SdlWindow::enterFullscreen() {
 // Told first, so that the window manager's own restoring comes before ours.
 void SdlWindow::leaveFullscreen() {
     fullscreen_ = false;
+    if (!x11_) {
+        SDL_SetWindowFullscreen(window_, 0);
+        return;
+    }
     announceFullscreen(window_, false);
     SDL_SetWindowSize(window_, logical_.width * scale_, logical_.height * scale_);
     SDL_SetWindowPosition(window_, windowedAt_.x, windowedAt_.y);
@@ -137,22 +155,64 @@ void SdlWindow::copy(const Canvas& canvas, const Rect& from, SDL_Surface* surfac
     }
 }
 
-void SdlWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
+SDL_Surface* SdlWindow::surface() {
     SDL_Surface* surface = SDL_GetWindowSurface(window_);
-    if (!surface) return;
+    if (!surface) {
+        std::string reason = SDL_GetError();
+        throw std::runtime_error("The window cannot be drawn: " +
+                                 (reason.empty() ? std::string("the window system gives it no surface") : reason));
+    }
+    return surface;
+}
+
+void SdlWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
+    SDL_Surface* target = surface();
     if (pending_.empty()) pendingSince_ = SDL_GetTicks64();
-    clearIfNew(surface);
+    clearIfNew(target);
     Viewport view = viewport();
     Rect bounds{0, 0, canvas.width(), canvas.height()};
     for (const Rect& rect : rects) {
         Rect r = rect.intersected(bounds);
         if (r.empty()) continue;
-        Rect to = view.toPhysical(r);
-        copy(canvas, r, surface, to, view.scale());
-        Rect shown = to.intersected({0, 0, surface->w, surface->h});
-        if (!shown.empty()) pending_.push_back({shown.x, shown.y, shown.width, shown.height});
+        paint(canvas, r, {r.x, r.y}, target, view);
+        paintOverlay(r, target, view);
     }
     if (SDL_GetTicks64() - pendingSince_ >= kLongestHold) uploadPending();
+}
+
+void SdlWindow::paint(const Canvas& canvas, const Rect& from, Point at, SDL_Surface* target, const Viewport& view) {
+    Rect to = view.toPhysical({at.x, at.y, from.width, from.height});
+    copy(canvas, from, target, to, view.scale());
+    Rect shown = to.intersected({0, 0, target->w, target->h});
+    if (!shown.empty()) pending_.push_back({shown.x, shown.y, shown.width, shown.height});
+}
+
+// The overlay's part within the logical rectangle `within`, over what was
+// just painted there.
+void SdlWindow::paintOverlay(const Rect& within, SDL_Surface* target, const Viewport& view) {
+    if (!overlay_) return;
+    Rect over = within.intersected({overlayAt_.x, overlayAt_.y, overlay_->width(), overlay_->height()});
+    if (over.empty()) return;
+    paint(*overlay_, over.translated(-overlayAt_.x, -overlayAt_.y), {over.x, over.y}, target, view);
+}
+
+void SdlWindow::setOverlay(const Canvas* picture, Point at) {
+    bool removed = overlay_ && !picture;
+    overlay_ = picture;
+    overlayAt_ = at;
+    if (removed) return askForPaint();
+    if (!picture) return;
+    if (pending_.empty()) pendingSince_ = SDL_GetTicks64();
+    paintOverlay({at.x, at.y, picture->width(), picture->height()}, surface(), viewport());
+}
+
+// Through the event queue, as the window system asks when it lost pixels.
+void SdlWindow::askForPaint() {
+    SDL_Event event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_EXPOSED;
+    event.window.windowID = SDL_GetWindowID(window_);
+    SDL_PushEvent(&event);
 }
 
 void SdlWindow::uploadPending() {

@@ -7,11 +7,13 @@
 #include "frame/Platform.h"
 #include "frame/sdl/Viewport.h"
 
-// A borderless window on a software surface, `scale` times the size of its
+// A borderless window on SDL's window surface, `scale` times the size of its
 // logical pixels, each drawn as an exact scale x scale block. Painted
-// rectangles are copied into the surface at once but sent to the X server
-// in one batch before the loop sleeps, so a burst of ticks costs one upload
-// rather than one each. Positions it takes and gives are logical.
+// rectangles are copied into the surface at once but sent to the window
+// system in one batch before the loop sleeps, so a burst of ticks costs one
+// upload rather than one each. Positions it takes and gives are logical.
+// A window whose surface cannot be had is an error, thrown when it is made
+// or painted.
 class SdlWindow : public PlatformWindow {
 public:
     SdlWindow(Size size, WindowKind kind, int scale, std::function<void(SdlWindow*)> onDestroy);
@@ -28,6 +30,11 @@ public:
     void uploadPending();
 
     void setIcon(SDL_Surface* icon);
+    Size logicalSize() const { return logical_; }
+    // Lays `picture` over the window's own pixels, its top-left at the
+    // logical point `at`, until called with null: then the frame is asked
+    // to paint the window anew.
+    void setOverlay(const Canvas* picture, Point at);
     // The X server connection it is on; -1 on another window system.
     int connection() const;
     // The logical pixel under a point of the window.
@@ -37,7 +44,7 @@ public:
     int scale() const { return viewport().scale(); }
     bool fullscreen() const { return fullscreen_; }
     // Fills the display the window is on, or gives the window back its size
-    // and place.
+    // and, where the window system lets a program place its windows, place.
     void toggleFullscreen();
 
 private:
@@ -45,7 +52,12 @@ private:
     static constexpr Uint64 kLongestHold = 10;
 
     Viewport viewport() const;
+    SDL_Surface* surface();
     SDL_Surface* sourceOf(const Canvas& canvas);
+    // Copies the rectangle `from` of the canvas to the logical place `at`.
+    void paint(const Canvas& canvas, const Rect& from, Point at, SDL_Surface* surface, const Viewport& view);
+    void paintOverlay(const Rect& within, SDL_Surface* surface, const Viewport& view);
+    void askForPaint();
     void copy(const Canvas& canvas, const Rect& from, SDL_Surface* surface, const Rect& to, int scale);
     void clearIfNew(SDL_Surface* surface);
     void enterFullscreen();
@@ -54,6 +66,7 @@ private:
     Size logical_;
     int scale_;
     bool tooltip_;
+    bool x11_ = false;
     SDL_Window* window_ = nullptr;
     SDL_Cursor* hand_ = nullptr;
     TCursor cursor_ = TCursor::crDefault;
@@ -63,5 +76,7 @@ private:
     SDL_Surface* source_ = nullptr;  // made only for surfaces of another layout
     std::vector<SDL_Rect> pending_;
     Uint64 pendingSince_ = 0;  // when the oldest waiting rectangle was painted
+    const Canvas* overlay_ = nullptr;
+    Point overlayAt_;
     std::function<void(SdlWindow*)> onDestroy_;
 };

@@ -11,11 +11,11 @@ int x11ConnectionOf(SDL_Window* window) {
     return ConnectionNumber(info.info.x11.display);
 }
 
-void awaitInput(int connection, std::chrono::steady_clock::time_point deadline) {
+bool awaitInput(int connection, int wake, std::chrono::steady_clock::time_point deadline) {
     auto left = std::chrono::duration_cast<std::chrono::nanoseconds>(deadline - std::chrono::steady_clock::now());
     if (left.count() < 0) left = {};
     timespec timeout{static_cast<time_t>(left.count() / 1'000'000'000),
                      static_cast<long>(left.count() % 1'000'000'000)};
-    pollfd input{connection, POLLIN, 0};
-    ppoll(&input, 1, &timeout, nullptr);
+    pollfd inputs[] = {{connection, POLLIN, 0}, {wake, POLLIN, 0}};
+    return ppoll(inputs, 2, &timeout, nullptr) > 0 && (inputs[1].revents & POLLIN) != 0;
 }

@@ -7,6 +7,7 @@
 // sleep on; -1 on another window system.
 int x11ConnectionOf(SDL_Window* window);
 
-// Sleeps until `deadline`, to the microsecond, or until the connection has
-// input or a signal comes, whichever is first.
-void awaitInput(int connection, std::chrono::steady_clock::time_point deadline);
+// Sleeps until `deadline`, to the microsecond, or until the connection or
+// `wake` has input or a signal comes, whichever is first. True when `wake`
+// has input (a negative `wake` is not watched).
+bool awaitInput(int connection, int wake, std::chrono::steady_clock::time_point deadline);

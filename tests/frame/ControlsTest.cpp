@@ -139,3 +139,44 @@ TEST_F(FrameFixture, ChildrenGoWithTheirParentTheLastMadeFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// A window system that makes screens but no tool-tips.
+class NoTipPlatform : public HeadlessPlatform {
+public:
+    std::unique_ptr<PlatformWindow> createWindow(Size size, WindowKind kind) override {
+        if (kind == WindowKind::Tooltip) return nullptr;
+        return HeadlessPlatform::createWindow(size, kind);
+    }
+};
+
+TEST(HintTest, ATipWithNoWindowIsNotShownAndTheScreenGoesOn) {
+    NoTipPlatform platform;
+    TApplication application(platform, "/usr/games/orbitrove");
+    TestForm* form = nullptr;
+    application.createForm(form);
+    form->showForm();
+    TButton& button = form->make<TButton>(form, "Button");
+    button.setBounds({10, 10, 60, 24});
+    button.setHint("Quit");
+    button.setShowHint(true);
+    int clicks = 0;
+    button.OnClick = [&](TComponent*) { ++clicks; };
+    application.processPending();
+    InputEvent event;
+    event.type = InputEvent::Type::MouseMove;
+    event.window = form->window().id();
+    event.pos = {20, 20};
+    platform.post(event);
+    runFor(application, platform, HintManager::kShowDelay + 10);
+    EXPECT_FALSE(application.hints().showingHint());
+    for (auto type : {InputEvent::Type::MouseDown, InputEvent::Type::MouseUp}) {
+        event.type = type;
+        platform.post(event);
+    }
+    application.processPending();
+    EXPECT_EQ(clicks, 1);
+}
+
+}  // namespace

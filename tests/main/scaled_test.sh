@@ -18,20 +18,8 @@ trap 'rm -rf "$home"' EXIT
 ln -s "$data" "$home/data"
 fail() { echo "FAIL: $*"; cat "$home/log" 2>/dev/null; exit 1; }
 
-screenshot() { import -silent -window root "$home/screen.png"; }
 # Checks that the window shows the game's icon.
 has_icon() { xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || fail "no icon"; }
-# Whether the screen at (x, y) is the simulator's shot, each of its pixels
-# blown up to a k x k block: no pixel may differ.
-same_as_shot() {
-    screenshot
-    convert "$home/shot.png" -sample "$(($1 * 100))%" "$home/expected.png"
-    size=$(identify -format %wx%h "$home/expected.png")
-    convert "$home/screen.png" -crop "$size+$2+$3" +repage "$home/actual.png"
-    differ=$(compare -metric AE "$home/expected.png" "$home/actual.png" null: 2>&1) || true
-    [ "$differ" = 0 ]
-}
-shows_shot() { eventually same_as_shot "$@" || fail "$differ pixels differ from the shot at scale $1"; }
 # The colour of one screen pixel.
 pixel() {
     screenshot
