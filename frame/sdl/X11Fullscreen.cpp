@@ -1,7 +1,6 @@
 #include "frame/sdl/X11Fullscreen.h"
 
-#include <SDL_syswm.h>
-#include <X11/Xlib.h>
+#include "frame/sdl/X11Handle.h"
 
 namespace {
 
@@ -11,13 +10,12 @@ constexpr long kFromApplication = 1;   // the request's source
 }  // namespace
 
 void announceFullscreen(SDL_Window* window, bool fullscreen) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
-    Display* display = info.info.x11.display;
+    std::optional<X11Handle> x11 = x11HandleOf(window);
+    if (!x11) return;
+    Display* display = x11->display;
     XEvent event{};
     event.xclient.type = ClientMessage;
-    event.xclient.window = info.info.x11.window;
+    event.xclient.window = x11->window;
     event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
     event.xclient.format = 32;
     event.xclient.data.l[0] = fullscreen ? kAdd : kRemove;
