@@ -45,6 +45,8 @@ private:
     static constexpr Uint64 kLongestHold = 10;
 
     Viewport viewport() const;
+    // The window's rectangle, not fullscreen, at the point `at` of the screen.
+    SDL_Rect windowedPlace(Point at) const;
     SDL_Surface* sourceOf(const Canvas& canvas);
     void copy(const Canvas& canvas, const Rect& from, SDL_Surface* surface, const Rect& to, int scale);
     void clearIfNew(SDL_Surface* surface);
