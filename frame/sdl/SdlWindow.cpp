@@ -104,9 +104,12 @@ void SdlWindow::enterFullscreen() {
 // Told first, so that the window manager's own restoring comes before ours.
 void SdlWindow::leaveFullscreen() {
     fullscreen_ = false;
-    announceFullscreen(window_, false);
-    SDL_SetWindowSize(window_, logical_.width * scale_, logical_.height * scale_);
-    SDL_SetWindowPosition(window_, windowedAt_.x, windowedAt_.y);
+    SDL_Rect windowed = windowedPlace(windowedAt_);
+    restoreWindowed(window_, windowed, [&] {
+        announceFullscreen(window_, false);
+        SDL_SetWindowSize(window_, windowed.w, windowed.h);
+        SDL_SetWindowPosition(window_, windowed.x, windowed.y);
+    });
 }
 
 // The canvas's pixels as SDL sees them: 0x00RRGGBB.
