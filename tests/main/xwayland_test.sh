@@ -15,7 +15,8 @@ home=$(mktemp -d)
 pid=
 trap '[ -z "$pid" ] || kill "$pid" 2>/dev/null; rm -rf "$home"' EXIT
 ln -s "$data" "$home/data"
-fail() { echo "FAIL: $*"; cat "$home/log" 2>/dev/null; exit 1; }
+stage="the title screen opening"
+fail() { echo "FAIL ($stage): $*"; cat "$home/log" 2>/dev/null; exit 1; }
 
 # Whether weston shows the window's own picture at (X, Y) of its display:
 # shown_at X Y.
@@ -42,6 +43,7 @@ shown_at 196 157
 # leave the window elsewhere: the picture weston shows is the one it
 # placed last.
 round_trip() {
+    stage="$1 then $2"
     xdotool key "$1"
     placed 1024 768 0 0
     xdotool key "$2"
@@ -52,6 +54,7 @@ round_trip() {
 round_trip F11 Escape
 round_trip alt+Return alt+Return
 round_trip F11 Escape
+stage="the game screen opening"
 start_game 548 60 # the lit start button
 placed 632 446 196 161
 echo "xwayland test passed"
