@@ -5,17 +5,24 @@
 patience=${ORBITROVE_TEST_PATIENCE:-30}
 
 # Runs a check a tenth of a second apart until it holds, for at most
-# $patience seconds: eventually COMMAND [ARGUMENT...].
+# $patience seconds however long each try takes: eventually COMMAND
+# [ARGUMENT...].
 eventually() {
-    tries=$((patience * 10))
+    deadline=$(($(date +%s) + patience))
     until "$@"; do
-        tries=$((tries - 1))
-        [ "$tries" -gt 0 ] || return 1
+        [ "$(date +%s)" -lt "$deadline" ] || return 1
         sleep 0.1
     done
 }
 # The opposite of a check, for `eventually not ...`.
 not() { ! "$@"; }
+
+# Whether a window manager runs: it announces itself by a window that
+# names itself back.
+managing() {
+    check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
+    [ -n "$check" ] && xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "$check"
+}
 
 # Whether the window has the size and place WIDTH HEIGHT X Y.
 at_place() {

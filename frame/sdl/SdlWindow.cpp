@@ -6,6 +6,7 @@
 #include "frame/sdl/BlockCopy.h"
 #include "frame/sdl/X11Connection.h"
 #include "frame/sdl/X11Fullscreen.h"
+#include "frame/sdl/X11Placement.h"
 
 SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(SdlWindow*)> onDestroy)
     : logical_(size), scale_(scale), tooltip_(kind == WindowKind::Tooltip), onDestroy_(std::move(onDestroy)) {
@@ -50,8 +51,13 @@ Point SdlWindow::position() const {
 
 void SdlWindow::setPosition(Point topLeft) {
     Point at{topLeft.x * scale_, topLeft.y * scale_};
+    bool shown = SDL_GetWindowFlags(window_) & SDL_WINDOW_SHOWN;
     if (fullscreen_) windowedAt_ = at;
-    else SDL_SetWindowPosition(window_, at.x, at.y);
+    else if (shown || !placeUnmapped(window_, windowedPlace(at))) SDL_SetWindowPosition(window_, at.x, at.y);
+}
+
+SDL_Rect SdlWindow::windowedPlace(Point at) const {
+    return {at.x, at.y, logical_.width * scale_, logical_.height * scale_};
 }
 
 Point SdlWindow::toLogical(Point physical) const { return viewport().toLogical(physical); }
@@ -101,6 +107,8 @@ void SdlWindow::enterFullscreen() {
     }
     SDL_Rect display;
     if (SDL_GetDisplayBounds(std::max(0, SDL_GetWindowDisplayIndex(window_)), &display) != 0) return;
+    SDL_Point at = windowPosition(window_);
+    windowedAt_ = {at.x, at.y};
     fullscreen_ = true;
     SDL_SetWindowPosition(window_, display.x, display.y);
     SDL_SetWindowSize(window_, display.w, display.h);
@@ -115,9 +123,12 @@ void SdlWindow::leaveFullscreen() {
         SDL_SetWindowFullscreen(window_, 0);
         return;
     }
-    announceFullscreen(window_, false);
-    SDL_SetWindowSize(window_, logical_.width * scale_, logical_.height * scale_);
-    SDL_SetWindowPosition(window_, windowedAt_.x, windowedAt_.y);
+    SDL_Rect windowed = windowedPlace(windowedAt_);
+    restoreWindowed(window_, windowed, [&] {
+        announceFullscreen(window_, false);
+        SDL_SetWindowSize(window_, windowed.w, windowed.h);
+        SDL_SetWindowPosition(window_, windowed.x, windowed.y);
+    });
 }
 
 // The canvas's pixels as SDL sees them: 0x00RRGGBB.

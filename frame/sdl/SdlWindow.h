@@ -53,6 +53,8 @@ private:
 
     Viewport viewport() const;
     SDL_Surface* surface();
+    // The window's rectangle, not fullscreen, at the point `at` of the screen.
+    SDL_Rect windowedPlace(Point at) const;
     SDL_Surface* sourceOf(const Canvas& canvas);
     // Copies the rectangle `from` of the canvas to the logical place `at`.
     void paint(const Canvas& canvas, const Rect& from, Point at, SDL_Surface* surface, const Viewport& view);

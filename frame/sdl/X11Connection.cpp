@@ -1,14 +1,12 @@
 #include "frame/sdl/X11Connection.h"
 
-#include <SDL_syswm.h>
-#include <X11/Xlib.h>
 #include <poll.h>
 
+#include "frame/sdl/X11Handle.h"
+
 int x11ConnectionOf(SDL_Window* window) {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return -1;
-    return ConnectionNumber(info.info.x11.display);
+    std::optional<X11Handle> x11 = x11HandleOf(window);
+    return x11 ? ConnectionNumber(x11->display) : -1;
 }
 
 bool awaitInput(int connection, int wake, std::chrono::steady_clock::time_point deadline) {
