@@ -364,8 +364,8 @@ void SdlPlatform::toLogical(InputEvent& event) {
 // The box is a screen of its own in this process, drawn by the frame like
 // the loop's error box (error icon, text, OK), with an application and loop
 // of its own: OK, Enter or a close request ends it, and so does a
-// termination signal, which the termination watch turns into a quit event. No other process is involved, so none can
-// outlive the program.
+// termination signal, which the termination watch turns into a quit
+// event. No other process is involved, so none can outlive the program.
 void SdlPlatform::showFatalError(const std::string& title, const std::string& text) {
     try {
         TApplication box(*this, title);
