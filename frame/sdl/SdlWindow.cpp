@@ -1,5 +1,6 @@
 #include "frame/sdl/SdlWindow.h"
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -19,6 +20,8 @@ SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(S
     // Asked for while hidden: where SDL draws the surface through a renderer,
     // making one may remake the window, which it does unseen now.
     try {
+        if (std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0)
+            wayland_ = std::make_unique<WaylandBuffers>(window_);
         surface();
     } catch (...) {
         SDL_DestroyWindow(window_);
@@ -30,6 +33,7 @@ SdlWindow::~SdlWindow() {
     onDestroy_(this);
     if (source_) SDL_FreeSurface(source_);
     if (hand_) SDL_FreeCursor(hand_);
+    wayland_.reset();
     SDL_DestroyWindow(window_);
 }
 
@@ -68,6 +72,8 @@ Point SdlWindow::toLogical(Point physical) const { return viewport().toLogical(p
 void SdlWindow::show() {
     SDL_Window* focused = SDL_GetKeyboardFocus();
     SDL_ShowWindow(window_);
+    // Shown again, the surface has no picture until one is attached.
+    if (wayland_) wayland_->uploadAll();
     if (!tooltip_) SDL_RaiseWindow(window_);
     else if (focused) SDL_SetWindowInputFocus(focused);
 }
@@ -167,7 +173,7 @@ void SdlWindow::copy(const Canvas& canvas, const Rect& from, SDL_Surface* surfac
 }
 
 SDL_Surface* SdlWindow::surface() {
-    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    SDL_Surface* surface = wayland_ ? wayland_->surface() : SDL_GetWindowSurface(window_);
     if (!surface) {
         std::string reason = SDL_GetError();
         throw std::runtime_error("The window cannot be drawn: " +
@@ -228,7 +234,8 @@ void SdlWindow::askForPaint() {
 
 void SdlWindow::uploadPending() {
     if (pending_.empty()) return;
-    SDL_UpdateWindowSurfaceRects(window_, pending_.data(), static_cast<int>(pending_.size()));
+    if (wayland_) wayland_->upload(pending_);
+    else SDL_UpdateWindowSurfaceRects(window_, pending_.data(), static_cast<int>(pending_.size()));
     pending_.clear();
 }
 
