@@ -13,6 +13,11 @@ SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(S
     : logical_(size), scale_(scale), tooltip_(kind == WindowKind::Tooltip), onDestroy_(std::move(onDestroy)) {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
+    // On Wayland the window's size is in the compositor's points: its
+    // buffers take the output's pixels per point, so that they are shown
+    // unscaled, each logical pixel a block of whole pixels.
+    bool wayland = std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0;
+    if (wayland) flags |= SDL_WINDOW_ALLOW_HIGHDPI;
     window_ = SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width * scale,
                                size.height * scale, flags);
     if (!window_) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
@@ -20,8 +25,7 @@ SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(S
     // Asked for while hidden: where SDL draws the surface through a renderer,
     // making one may remake the window, which it does unseen now.
     try {
-        if (std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0)
-            wayland_ = std::make_unique<WaylandBuffers>(window_);
+        if (wayland) wayland_ = std::make_unique<WaylandBuffers>(window_);
         surface();
     } catch (...) {
         SDL_DestroyWindow(window_);
@@ -44,6 +48,12 @@ Viewport SdlWindow::viewport() const {
     Size area;
     SDL_GetWindowSize(window_, &area.width, &area.height);
     return Viewport::fitted(area, logical_);
+}
+
+Viewport SdlWindow::pixelViewport() const {
+    Viewport points = viewport();
+    int pixels = wayland_ ? wayland_->pixelsPerPoint() : 1;
+    return {{points.origin().x * pixels, points.origin().y * pixels}, points.scale() * pixels};
 }
 
 Point SdlWindow::position() const {
@@ -186,7 +196,7 @@ void SdlWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
     SDL_Surface* target = surface();
     if (pending_.empty()) pendingSince_ = SDL_GetTicks64();
     clearIfNew(target);
-    Viewport view = viewport();
+    Viewport view = pixelViewport();
     Rect bounds{0, 0, canvas.width(), canvas.height()};
     for (const Rect& rect : rects) {
         Rect r = rect.intersected(bounds);
@@ -220,7 +230,7 @@ void SdlWindow::setOverlay(const Canvas* picture, Point at) {
     if (removed) return askForPaint();
     if (!picture) return;
     if (pending_.empty()) pendingSince_ = SDL_GetTicks64();
-    paintOverlay({at.x, at.y, picture->width(), picture->height()}, surface(), viewport());
+    paintOverlay({at.x, at.y, picture->width(), picture->height()}, surface(), pixelViewport());
 }
 
 // Through the event queue, as the window system asks when it lost pixels.

@@ -54,7 +54,9 @@ private:
     // A loop that never sleeps still shows its paintings this often.
     static constexpr Uint64 kLongestHold = 10;
 
+    // Where logical pixels land in the window's points, and in its surface.
     Viewport viewport() const;
+    Viewport pixelViewport() const;
     SDL_Surface* surface();
     // The window's rectangle, not fullscreen, at the point `at` of the screen.
     SDL_Rect windowedPlace(Point at) const;

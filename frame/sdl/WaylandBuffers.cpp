@@ -5,6 +5,7 @@
 #include <unistd.h>
 #include <wayland-client.h>
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -87,13 +88,20 @@ WaylandBuffers::~WaylandBuffers() {
 
 SDL_Surface* WaylandBuffers::surface() {
     int width = 0, height = 0;
-    SDL_GetWindowSize(window_, &width, &height);
+    SDL_GetWindowSizeInPixels(window_, &width, &height);
     if (picture_ && picture_->w == width && picture_->h == height) return picture_;
     if (picture_) SDL_FreeSurface(picture_);
     dropBuffers();
     picture_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
     if (!picture_) throw std::runtime_error(std::string("The window cannot be drawn: ") + SDL_GetError());
     return picture_;
+}
+
+int WaylandBuffers::pixelsPerPoint() const {
+    int points = 0, pixels = 0, height = 0;
+    SDL_GetWindowSize(window_, &points, &height);
+    SDL_GetWindowSizeInPixels(window_, &pixels, &height);
+    return points > 0 ? std::max(1, pixels / points) : 1;
 }
 
 void WaylandBuffers::dropBuffers() {

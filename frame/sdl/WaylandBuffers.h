@@ -29,8 +29,11 @@ public:
     WaylandBuffers(const WaylandBuffers&) = delete;
     WaylandBuffers& operator=(const WaylandBuffers&) = delete;
 
-    // The window's picture at its size now; one of a new size starts black.
+    // The window's picture at its size in pixels now; one of a new size
+    // starts black.
     SDL_Surface* surface();
+    // The output's pixels in each of the window's points.
+    int pixelsPerPoint() const;
     // Shows these rectangles of the picture.
     void upload(const std::vector<SDL_Rect>& rects);
     // Shows the whole picture: the window was shown again, as a new surface.
