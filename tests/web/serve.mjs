@@ -17,6 +17,7 @@ const kTypes = {
     '.json': 'application/json',
     '.css': 'text/css; charset=utf-8',
     '.ttf': 'font/ttf',
+    '.otf': 'font/otf',
     '.bmp': 'image/bmp',
     '.png': 'image/png',
     '.webm': 'video/webm',
