@@ -53,8 +53,7 @@ async function orbitroveLoadFiles() {
   FS.mkdirTree(folder);
   FS.chdir(folder);
   list.forEach(function (path) {
-    var parent = path.substring(0, path.lastIndexOf('/'));
-    if (parent) FS.mkdirTree(parent);
+    FS.mkdirTree(folder + path.substring(0, path.lastIndexOf('/') + 1));
   });
   await Promise.all(list.map(orbitroveLoadOne));
 }
