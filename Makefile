@@ -30,7 +30,7 @@ run: build
 # The sanitizers' leak check cannot follow the thread-local blocks of
 # libraries unloaded before the end (the video library is): it crashes in
 # them, so the sanitized tests do not track such blocks.
-test: web-sim
+test: web-sim web
 	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORBITROVE_SANITIZE=ON -DORBITROVE_BUILD_TOOLS=ON \
 		$(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD) -j $(JOBS)
