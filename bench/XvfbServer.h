@@ -14,6 +14,7 @@ public:
 
     // As DISPLAY wants it, ":N".
     const std::string& display() const { return display_; }
+    pid_t pid() const { return pid_; }
 
 private:
     void stop();

@@ -11,6 +11,7 @@
 #include "bench/game/MediaChecks.h"
 #include "bench/game/ProcessProbe.h"
 #include "bench/game/ProgramRun.h"
+#include "bench/game/WestonServer.h"
 
 namespace {
 
@@ -42,11 +43,28 @@ unsigned long awaitWindow(MapWatch& watch) {
     return mapped->window;
 }
 
+// The screens' sizes, as the compositor shows them.
+constexpr int kTitleWidth = 632, kTitleHeight = 454;
+constexpr int kGameWidth = 632, kGameHeight = 446;
+constexpr milliseconds kLit{300};
+
 // The lit start button: the pointer first lights it, then clicks it.
 void startGame(unsigned long title) {
     pointAt(title, kStartX, kStartY);
-    std::this_thread::sleep_for(milliseconds(300));
+    std::this_thread::sleep_for(kLit);
     clickAt(title, kStartX, kStartY);
+}
+
+std::pair<int, int> awaitWestonWindow(const WestonServer& weston, int width, int height) {
+    auto place = weston.awaitWindow(width, height, kMapTimeout);
+    if (!place) throw std::runtime_error("weston showed no window of the program");
+    return *place;
+}
+
+double serversCpuSeconds(const std::vector<ProcessProbe>& servers) {
+    double seconds = 0;
+    for (const auto& server : servers) seconds += ProcessProbe::usedBetween({}, server.threads()).cpuSeconds;
+    return seconds;
 }
 
 std::size_t frameAt(const Recording& mix, Clock::time_point at) {
@@ -54,6 +72,17 @@ std::size_t frameAt(const Recording& mix, Clock::time_point at) {
     for (const auto& arrival : mix.arrivals)
         if (arrival.at <= at) frame = arrival.endFrame;
     return frame;
+}
+
+// The intro skipped, the game started: the game screen's window.
+unsigned long enterPlay(MapWatch& watch) {
+    unsigned long title = awaitWindow(watch);
+    std::this_thread::sleep_for(kSettle);
+    clickAt(title, kSkipX, kSkipY);
+    startGame(title);
+    unsigned long game = awaitWindow(watch);
+    std::this_thread::sleep_for(kSettle);
+    return game;
 }
 
 }  // namespace
@@ -94,9 +123,11 @@ void GameBench::measureStartup(GameFigures& figures) const {
 
 // The threads are read every 100 ms, so that a sound thread that ends
 // with its device keeps nearly all of its time.
-PhaseFigures GameBench::measurePhase(pid_t pid) const {
+PhaseFigures GameBench::measurePhase(pid_t pid, const std::vector<pid_t>& servers) const {
     ProcessProbe probe(pid);
+    std::vector<ProcessProbe> serverProbes(servers.begin(), servers.end());
     probe.resetPeak();
+    double serversBefore = serversCpuSeconds(serverProbes);
     ThreadTimes before = probe.threads();
     ThreadTimes seen = before;
     Clock::time_point start = Clock::now();
@@ -106,7 +137,9 @@ PhaseFigures GameBench::measurePhase(pid_t pid) const {
     }
     double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     Usage used = ProcessProbe::usedBetween(before, seen);
-    return {used.cpuSeconds / seconds * 100, used.soundCpuSeconds / seconds * 100, probe.peakRssMb()};
+    double serversUsed = serversCpuSeconds(serverProbes) - serversBefore;
+    return {used.cpuSeconds / seconds * 100, used.soundCpuSeconds / seconds * 100, probe.peakRssMb(),
+            servers.empty() ? -1 : serversUsed / seconds * 100};
 }
 
 // "Přeskočit" a few seconds into the intro; then the title screen with
@@ -154,13 +187,42 @@ void GameBench::measureIntro(GameFigures& figures) const {
 void GameBench::measurePlay(GameFigures& figures) const {
     MapWatch watch(std::getenv("DISPLAY"));
     ProgramRun program(program_, "/dev/null");
-    unsigned long title = awaitWindow(watch);
-    std::this_thread::sleep_for(kSettle);
-    clickAt(title, kSkipX, kSkipY);
-    startGame(title);
-    unsigned long game = awaitWindow(watch);
-    std::this_thread::sleep_for(kSettle);
+    unsigned long game = enterPlay(watch);
     figures.play = measurePhase(program.pid());
     clickAt(game, kPauseX, kPauseY);
     figures.paused = measurePhase(program.pid());
+}
+
+DisplayComparison GameBench::compareDisplays(int rounds, pid_t xServer) const {
+    WestonServer weston;
+    DisplayComparison comparison;
+    for (int round = 0; round < rounds; ++round) {
+        comparison.x11.push_back(measurePlayOnX11(xServer));
+        comparison.wayland.push_back(measurePlayOnWayland(weston, xServer));
+    }
+    return comparison;
+}
+
+PhaseFigures GameBench::measurePlayOnX11(pid_t xServer) const {
+    MapWatch watch(std::getenv("DISPLAY"));
+    ProgramRun program(program_, "/dev/null");
+    enterPlay(watch);
+    return measurePhase(program.pid(), xServer > 0 ? std::vector{xServer} : std::vector<pid_t>{});
+}
+
+// The same steps through weston; its output, nested in the X display, costs
+// that server too.
+PhaseFigures GameBench::measurePlayOnWayland(const WestonServer& weston, pid_t xServer) const {
+    ProgramRun program(program_, "/dev/null", weston.clientEnvironment());
+    auto [x, y] = awaitWestonWindow(weston, kTitleWidth, kTitleHeight);
+    std::this_thread::sleep_for(kSettle);
+    weston.clickAt(x + kSkipX, y + kSkipY);
+    weston.pointAt(x + kStartX, y + kStartY);
+    std::this_thread::sleep_for(kLit);
+    weston.clickAt(x + kStartX, y + kStartY);
+    awaitWestonWindow(weston, kGameWidth, kGameHeight);
+    std::this_thread::sleep_for(kSettle);
+    std::vector<pid_t> servers{weston.pid()};
+    if (xServer > 0) servers.push_back(xServer);
+    return measurePhase(program.pid(), servers);
 }

@@ -1,6 +1,9 @@
 #pragma once
+#include <sys/types.h>
+
 #include <chrono>
 #include <string>
+#include <vector>
 
 #include "bench/game/GameFigures.h"
 
@@ -13,13 +16,19 @@ public:
     GameBench(std::string program, std::chrono::seconds phase) : program_(std::move(program)), phase_(phase) {}
 
     GameFigures run();
+    // Play alone, `rounds` times on each side in turns: on the X display
+    // (whose server is `xServer`, when known) and natively on Wayland in a
+    // weston nested in it.
+    DisplayComparison compareDisplays(int rounds, pid_t xServer) const;
 
 private:
     void measureStartup(GameFigures& figures) const;
     void measureSkip(GameFigures& figures) const;
     void measureIntro(GameFigures& figures) const;
     void measurePlay(GameFigures& figures) const;
-    PhaseFigures measurePhase(pid_t pid) const;
+    PhaseFigures measurePlayOnX11(pid_t xServer) const;
+    PhaseFigures measurePlayOnWayland(const class WestonServer& weston, pid_t xServer) const;
+    PhaseFigures measurePhase(pid_t pid, const std::vector<pid_t>& servers = {}) const;
 
     std::string program_;
     std::chrono::seconds phase_;

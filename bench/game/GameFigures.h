@@ -1,10 +1,19 @@
 #pragma once
+#include <vector>
 
 // CPU and memory of the game through one phase of a run.
 struct PhaseFigures {
     double cpuPercent = 0;       // of one core, every thread
     double audioCpuPercent = 0;  // the part of the sound threads
     double peakRssMb = 0;
+    double serverCpuPercent = -1;  // the display servers' in the same time, where known
+};
+
+// Play on the X display and natively on Wayland in a nested compositor,
+// measured in turns.
+struct DisplayComparison {
+    std::vector<PhaseFigures> x11;
+    std::vector<PhaseFigures> wayland;
 };
 
 // What the whole-game benchmark measured.

@@ -1,7 +1,9 @@
 #include "bench/game/GameReport.h"
 
+#include <algorithm>
 #include <iomanip>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -12,6 +14,7 @@ constexpr double kPlayRssMb = 60;
 constexpr double kStartMs = 30;
 constexpr double kClickDbfs = -60;
 constexpr double kFadeEndMs = 40;  // the fade, and the mix's buffer before it
+constexpr double kWaylandRatio = 1.5;
 
 void line(std::ostream& out, const char* label, double value, int decimals, bool met, const std::string& target) {
     out << std::left << std::setw(46) << label << std::right << std::fixed << std::setprecision(decimals)
@@ -58,5 +61,49 @@ void printGameReport(std::ostream& out, const GameFigures& f) {
          "= length");
     line(out, "song: first to last sounding sample (ms)", f.songSoundedMs, 0, f.songSoundedMs <= f.songLengthMs,
          "<= length");
+    out << "* misses its target\n";
+}
+
+namespace {
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    std::size_t n = values.size();
+    return n == 0 ? 0 : n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+PhaseFigures medianPhase(const std::vector<PhaseFigures>& runs) {
+    auto of = [&runs](double PhaseFigures::*figure) {
+        std::vector<double> values;
+        for (const auto& run : runs) values.push_back(run.*figure);
+        return median(values);
+    };
+    return {of(&PhaseFigures::cpuPercent), of(&PhaseFigures::audioCpuPercent), of(&PhaseFigures::peakRssMb),
+            of(&PhaseFigures::serverCpuPercent)};
+}
+
+void displayLine(std::ostream& out, const std::string& name, const PhaseFigures& f) {
+    out << std::left << std::setw(22) << name << std::right << std::fixed << std::setprecision(2) << std::setw(9)
+        << f.cpuPercent << std::setw(10) << f.audioCpuPercent << std::setprecision(1) << std::setw(10) << f.peakRssMb;
+    if (f.serverCpuPercent >= 0) out << std::setprecision(2) << std::setw(12) << f.serverCpuPercent;
+    out << '\n';
+}
+
+}  // namespace
+
+void printDisplayComparison(std::ostream& out, const DisplayComparison& comparison) {
+    out << std::left << std::setw(22) << "play on" << std::right << std::setw(9) << "CPU %" << std::setw(10)
+        << "sound %" << std::setw(10) << "peak MB" << std::setw(12) << "servers %" << '\n';
+    for (std::size_t round = 0; round < comparison.x11.size(); ++round) {
+        displayLine(out, "X11, round " + std::to_string(round + 1), comparison.x11[round]);
+        displayLine(out, "Wayland, round " + std::to_string(round + 1), comparison.wayland[round]);
+    }
+    PhaseFigures x11 = medianPhase(comparison.x11);
+    PhaseFigures wayland = medianPhase(comparison.wayland);
+    displayLine(out, "X11, median", x11);
+    displayLine(out, "Wayland, median", wayland);
+    double ratio = x11.cpuPercent > 0 ? wayland.cpuPercent / x11.cpuPercent : 0;
+    out << '\n';
+    line(out, "Wayland's CPU against X11's, medians", ratio, 2, ratio <= kWaylandRatio, "<= 1.5");
     out << "* misses its target\n";
 }

@@ -17,18 +17,25 @@ namespace {
 
 // SDL's disk driver reports itself on the error stream; nothing else of the
 // program's output is wanted.
-[[noreturn]] void execProgram(const std::string& program, const std::string& audioFile) {
+[[noreturn]] void execProgram(const std::string& program, const std::string& audioFile,
+                              const EnvironmentChanges& changes) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     int quiet = open("/dev/null", O_WRONLY);
     dup2(quiet, STDOUT_FILENO);
     dup2(quiet, STDERR_FILENO);
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", audioFile.c_str(), 1);
+    for (const auto& [name, value] : changes) {
+        if (value) setenv(name.c_str(), value->c_str(), 1);
+        else unsetenv(name.c_str());
+    }
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
 }
 
-void xdotool(std::vector<std::string> args) {
+}  // namespace
+
+void runXdotool(std::vector<std::string> args) {
     args.insert(args.begin(), "xdotool");
     std::vector<char*> argv;
     for (auto& arg : args) argv.push_back(arg.data());
@@ -39,10 +46,9 @@ void xdotool(std::vector<std::string> args) {
     waitpid(pid, nullptr, 0);
 }
 
-}  // namespace
-
-ProgramRun::ProgramRun(const std::string& program, const std::string& audioFile) : pid_(fork()) {
-    if (pid_ == 0) execProgram(program, audioFile);
+ProgramRun::ProgramRun(const std::string& program, const std::string& audioFile, const EnvironmentChanges& changes)
+    : pid_(fork()) {
+    if (pid_ == 0) execProgram(program, audioFile, changes);
     if (pid_ < 0) throw std::runtime_error("cannot start " + program);
 }
 
@@ -52,10 +58,10 @@ ProgramRun::~ProgramRun() {
 }
 
 void pointAt(unsigned long window, int x, int y) {
-    xdotool({"mousemove", "--window", std::to_string(window), std::to_string(x), std::to_string(y)});
+    runXdotool({"mousemove", "--window", std::to_string(window), std::to_string(x), std::to_string(y)});
 }
 
-void clickHere() { xdotool({"click", "--delay", "0", "1"}); }
+void clickHere() { runXdotool({"click", "--delay", "0", "1"}); }
 
 void clickAt(unsigned long window, int x, int y) {
     pointAt(window, x, y);

@@ -1,13 +1,20 @@
 #pragma once
 #include <sys/types.h>
 
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
+
+// Variables set in a started program's environment, or removed (no value).
+using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std::string>>>;
 
 // The game started from the current folder on the display in DISPLAY, its
-// mix going to `audioFile` through SDL's disk driver; killed when this goes.
+// mix going to `audioFile` through SDL's disk driver, with the environment
+// changed as given; killed when this goes.
 class ProgramRun {
 public:
-    ProgramRun(const std::string& program, const std::string& audioFile);
+    ProgramRun(const std::string& program, const std::string& audioFile, const EnvironmentChanges& changes = {});
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
@@ -18,6 +25,8 @@ private:
     pid_t pid_;
 };
 
+// Runs xdotool with these arguments on the display in DISPLAY.
+void runXdotool(std::vector<std::string> args);
 // Moves the pointer to (x, y) in `window`, and clicks there (xdotool);
 // each returns once the X server has the events.
 void pointAt(unsigned long window, int x, int y);

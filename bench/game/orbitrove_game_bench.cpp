@@ -16,10 +16,17 @@ struct Options {
     int seconds = 30;
     std::string program = ORBITROVE_PROGRAM;
     bool useDisplay = false;
+    bool wayland = false;
 };
+
+constexpr int kDisplayRounds = 3;
 
 std::optional<Options> parse(int argc, char** argv) {
     return parseBenchOptions(argc, argv, Options{}, [&](Options& options, const std::string& arg, int& i) {
+        if (arg == "--wayland") {
+            options.wayland = true;
+            return true;
+        }
         if (arg != "--program" || i + 1 >= argc) return false;
         options.program = argv[++i];
         return true;
@@ -34,8 +41,10 @@ int bench(const Options& options) {
     }
     std::cout << options.program << " on display " << std::getenv("DISPLAY") << ", " << options.seconds
               << " s a phase, sound on SDL's disk driver\n\n";
-    GameFigures figures = GameBench(options.program, std::chrono::seconds(options.seconds)).run();
-    printGameReport(std::cout, figures);
+    GameBench bench(options.program, std::chrono::seconds(options.seconds));
+    if (options.wayland)
+        printDisplayComparison(std::cout, bench.compareDisplays(kDisplayRounds, server ? server->pid() : 0));
+    else printGameReport(std::cout, bench.run());
     return 0;
 }
 
@@ -43,10 +52,12 @@ int bench(const Options& options) {
 
 int main(int argc, char** argv) {
     return benchMain("orbitrove-game-bench",
-                     "[--seconds N] [--program PATH] [--use-display]\n"
+                     "[--seconds N] [--program PATH] [--use-display] [--wayland]\n"
                      "  --seconds N      measure each phase for N seconds (30)\n"
                      "  --program PATH   the game to measure (the one built beside the benchmark)\n"
                      "  --use-display    run on the X server in DISPLAY instead of a private Xvfb\n"
+                     "  --wayland        only play, in turns on X11 and natively on Wayland in a\n"
+                     "                   weston nested in the X server, three times each\n"
                      "Run it from the folder that holds data/.\n",
                      parse(argc, argv), bench);
 }

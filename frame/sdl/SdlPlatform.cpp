@@ -215,8 +215,9 @@ SdlPlatform::SdlPlatform(const std::string& iconPath) : start_(std::chrono::stea
     }
     wayland_ = std::strcmp(driver, "wayland") == 0;
     // On X11 a renderer-backed window surface means a software GL renderer
-    // on servers without a driver, at many times the CPU; SDL's Wayland
-    // driver has no other window surface. Read when the first surface is made.
+    // on servers without a driver, at many times the CPU. On Wayland the
+    // windows bring their own (WaylandBuffers). Read when the first surface
+    // is made.
     if (std::strcmp(driver, "x11") == 0) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     TerminationWatch::start(pushQuit);
     scale_ = pointerScale_ = desktopScale(wayland_);

@@ -1,5 +1,6 @@
 #include "frame/sdl/SdlWindow.h"
 
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
@@ -12,6 +13,11 @@ SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(S
     : logical_(size), scale_(scale), tooltip_(kind == WindowKind::Tooltip), onDestroy_(std::move(onDestroy)) {
     Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
     if (kind == WindowKind::Tooltip) flags |= SDL_WINDOW_TOOLTIP | SDL_WINDOW_ALWAYS_ON_TOP | SDL_WINDOW_SKIP_TASKBAR;
+    // On Wayland the window's size is in the compositor's points: its
+    // buffers take the output's pixels per point, so that they are shown
+    // unscaled, each logical pixel a block of whole pixels.
+    bool wayland = std::strcmp(SDL_GetCurrentVideoDriver(), "wayland") == 0;
+    if (wayland) flags |= SDL_WINDOW_ALLOW_HIGHDPI;
     window_ = SDL_CreateWindow("Orbitrove", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, size.width * scale,
                                size.height * scale, flags);
     if (!window_) throw std::runtime_error(std::string("Cannot create a window: ") + SDL_GetError());
@@ -19,6 +25,7 @@ SdlWindow::SdlWindow(Size size, WindowKind kind, int scale, std::function<void(S
     // Asked for while hidden: where SDL draws the surface through a renderer,
     // making one may remake the window, which it does unseen now.
     try {
+        if (wayland) wayland_ = std::make_unique<WaylandBuffers>(window_);
         surface();
     } catch (...) {
         SDL_DestroyWindow(window_);
@@ -30,6 +37,7 @@ SdlWindow::~SdlWindow() {
     onDestroy_(this);
     if (source_) SDL_FreeSurface(source_);
     if (hand_) SDL_FreeCursor(hand_);
+    wayland_.reset();
     SDL_DestroyWindow(window_);
 }
 
@@ -40,6 +48,12 @@ Viewport SdlWindow::viewport() const {
     Size area;
     SDL_GetWindowSize(window_, &area.width, &area.height);
     return Viewport::fitted(area, logical_);
+}
+
+Viewport SdlWindow::pixelViewport() const {
+    Viewport points = viewport();
+    int pixels = wayland_ ? wayland_->pixelsPerPoint() : 1;
+    return {{points.origin().x * pixels, points.origin().y * pixels}, points.scale() * pixels};
 }
 
 Point SdlWindow::position() const {
@@ -68,6 +82,8 @@ Point SdlWindow::toLogical(Point physical) const { return viewport().toLogical(p
 void SdlWindow::show() {
     SDL_Window* focused = SDL_GetKeyboardFocus();
     SDL_ShowWindow(window_);
+    // Shown again, the surface has no picture until one is attached.
+    if (wayland_) wayland_->uploadAll();
     if (!tooltip_) SDL_RaiseWindow(window_);
     else if (focused) SDL_SetWindowInputFocus(focused);
 }
@@ -167,7 +183,7 @@ void SdlWindow::copy(const Canvas& canvas, const Rect& from, SDL_Surface* surfac
 }
 
 SDL_Surface* SdlWindow::surface() {
-    SDL_Surface* surface = SDL_GetWindowSurface(window_);
+    SDL_Surface* surface = wayland_ ? wayland_->surface() : SDL_GetWindowSurface(window_);
     if (!surface) {
         std::string reason = SDL_GetError();
         throw std::runtime_error("The window cannot be drawn: " +
@@ -180,7 +196,7 @@ void SdlWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
     SDL_Surface* target = surface();
     if (pending_.empty()) pendingSince_ = SDL_GetTicks64();
     clearIfNew(target);
-    Viewport view = viewport();
+    Viewport view = pixelViewport();
     Rect bounds{0, 0, canvas.width(), canvas.height()};
     for (const Rect& rect : rects) {
         Rect r = rect.intersected(bounds);
@@ -214,7 +230,7 @@ void SdlWindow::setOverlay(const Canvas* picture, Point at) {
     if (removed) return askForPaint();
     if (!picture) return;
     if (pending_.empty()) pendingSince_ = SDL_GetTicks64();
-    paintOverlay({at.x, at.y, picture->width(), picture->height()}, surface(), viewport());
+    paintOverlay({at.x, at.y, picture->width(), picture->height()}, surface(), pixelViewport());
 }
 
 // Through the event queue, as the window system asks when it lost pixels.
@@ -228,7 +244,8 @@ void SdlWindow::askForPaint() {
 
 void SdlWindow::uploadPending() {
     if (pending_.empty()) return;
-    SDL_UpdateWindowSurfaceRects(window_, pending_.data(), static_cast<int>(pending_.size()));
+    if (wayland_) wayland_->upload(pending_);
+    else SDL_UpdateWindowSurfaceRects(window_, pending_.data(), static_cast<int>(pending_.size()));
     pending_.clear();
 }
 

@@ -2,12 +2,15 @@
 #include <SDL.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "frame/Platform.h"
 #include "frame/sdl/Viewport.h"
+#include "frame/sdl/WaylandBuffers.h"
 
-// A borderless window on SDL's window surface, `scale` times the size of its
+// A borderless window on SDL's window surface (on Wayland, on shared memory
+// buffers of its own), `scale` times the size of its
 // logical pixels, each drawn as an exact scale x scale block. Painted
 // rectangles are copied into the surface at once but sent to the window
 // system in one batch before the loop sleeps, so a burst of ticks costs one
@@ -51,7 +54,9 @@ private:
     // A loop that never sleeps still shows its paintings this often.
     static constexpr Uint64 kLongestHold = 10;
 
+    // Where logical pixels land in the window's points, and in its surface.
     Viewport viewport() const;
+    Viewport pixelViewport() const;
     SDL_Surface* surface();
     // The window's rectangle, not fullscreen, at the point `at` of the screen.
     SDL_Rect windowedPlace(Point at) const;
@@ -70,6 +75,7 @@ private:
     bool tooltip_;
     bool x11_ = false;
     SDL_Window* window_ = nullptr;
+    std::unique_ptr<WaylandBuffers> wayland_;
     SDL_Cursor* hand_ = nullptr;
     TCursor cursor_ = TCursor::crDefault;
     bool fullscreen_ = false;

@@ -12,6 +12,7 @@
 #include "bench/game/AudioTap.h"
 #include "bench/game/GameReport.h"
 #include "bench/game/ProcessProbe.h"
+#include "bench/game/SceneGraph.h"
 #include "bench/game/SoundScan.h"
 
 namespace {
@@ -149,6 +150,44 @@ TEST(GameReportTest, MarksTheFiguresThatMissTheirTargets) {
     EXPECT_EQ(lineOf(report, "laser: request to first sample").find('*'), std::string::npos);
     EXPECT_NE(lineOf(report, "laser: the same after 5 s").find("30.0*"), std::string::npos);
     EXPECT_EQ(lineOf(report, "song: position once ended").find('*'), std::string::npos);
+}
+
+// Medians of an odd and an even count, and the ratio's mark.
+TEST(GameReportTest, ComparesTheMediansOfBothDisplays) {
+    DisplayComparison c;
+    c.x11 = {{1.0, 0.8, 47, 0.02}, {1.2, 0.9, 47, 0.03}, {0.8, 0.7, 47, 0.02}};
+    c.wayland = {{1.6, 0.8, 50, 0.7}, {1.4, 0.8, 50, 0.7}, {1.5, 0.9, 50, 0.6}};
+    std::ostringstream out;
+    printDisplayComparison(out, c);
+    EXPECT_NE(lineOf(out.str(), "X11, median").find("1.00"), std::string::npos);
+    EXPECT_NE(lineOf(out.str(), "Wayland's CPU against X11's").find("1.50 "), std::string::npos);
+    c.wayland.push_back({1.7, 0.8, 50, 0.7});
+    out.str("");
+    printDisplayComparison(out, c);
+    EXPECT_NE(lineOf(out.str(), "Wayland, median").find("1.55"), std::string::npos);
+    EXPECT_NE(lineOf(out.str(), "Wayland's CPU against X11's").find("1.55*"), std::string::npos);
+}
+
+// As weston 10 prints it, with the pointer's view and a window of another
+// program bearing the same title.
+constexpr const char* kSceneGraph = R"(Layer 1 (pos 0xfffffffe):
+	View 0 (role wl_pointer-cursor, PID 15451, surface ID 26, cursor, 0x562c5c396410):
+		position: (-5, -5) -> (27, 27)
+Layer 5 (pos 0x50000000):
+	View 0 (role xdg_toplevel, PID 15500, surface ID 31, top-level window 'Orbitrove' of other, 0x562c5c3a3800):
+		position: (0, 0) -> (632, 454)
+	View 1 (role xdg_toplevel, PID 15463, surface ID 20, top-level window 'Orbitrove' of orbitrove, 0x562c5c3a37a0):
+		position: (15, 38) -> (647, 492)
+		[fully opaque]
+	View 2 (role xdg_toplevel, PID 15463, surface ID 24, top-level window 'Orbitrove' of orbitrove, 0x562c5c3a3900):
+		position: (-20, 300) -> (612, 746)
+)";
+
+TEST(SceneGraphTest, FindsTheGamesWindowOfTheSizeAskedFor) {
+    EXPECT_EQ(gameWindowIn(kSceneGraph, 632, 454), std::pair(15, 38));
+    EXPECT_EQ(gameWindowIn(kSceneGraph, 632, 446), std::pair(-20, 300));
+    EXPECT_EQ(gameWindowIn(kSceneGraph, 640, 480), std::nullopt);
+    EXPECT_EQ(gameWindowIn("", 632, 454), std::nullopt);
 }
 
 }  // namespace
