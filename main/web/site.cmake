@@ -5,7 +5,8 @@
 # cmake -DSOURCE=REPO -DPROGRAM=FILE.js -DSITE=FOLDER -P site.cmake.
 get_filename_component(program_dir ${PROGRAM} DIRECTORY)
 get_filename_component(program_name ${PROGRAM} NAME_WE)
-file(REMOVE_RECURSE ${SITE})
+# data/ anew, so that a file gone from the source is gone from the site.
+file(REMOVE_RECURSE ${SITE}/data)
 file(MAKE_DIRECTORY ${SITE}/data)
 file(COPY ${SOURCE}/main/web/index.html ${PROGRAM} ${program_dir}/${program_name}.wasm DESTINATION ${SITE})
 file(COPY_FILE ${SOURCE}/data/icons/orbitrove-64.png ${SITE}/icon.png)
