@@ -49,7 +49,7 @@ sim: deps
 web-sim: test-deps
 	@export NODE_PATH=/usr/share/nodejs; \
 	emcmake cmake -S . -B $(WEB_BUILD) -DORBITROVE_WEB=ON -DCMAKE_BUILD_TYPE=Release >/dev/null && \
-	cmake --build $(WEB_BUILD) -j $(JOBS) --target orbitrove-sim
+	cmake --build $(WEB_BUILD) -j $(JOBS)
 
 # The game as a static site (build-web/site/: the page, the program as
 # WebAssembly and its data), built with Emscripten like the web simulator;

@@ -53,6 +53,18 @@ int openRegularFile(const std::string& path, FileFault& fault) {
     return fd;
 }
 
+bool readSmallFile(const std::string& path, std::size_t limit, std::string& text, FileFault& fault) {
+    int fd = openRegularFile(path, fault);
+    if (fd < 0) return false;
+    text.clear();
+    char chunk[4096];
+    for (ssize_t got; text.size() <= limit && (got = ::read(fd, chunk, sizeof chunk)) > 0;)
+        text.append(chunk, static_cast<std::size_t>(got));
+    ::close(fd);
+    if (text.size() > limit) text.resize(limit + 1);
+    return true;
+}
+
 FileFault checkRegularFile(const std::string& path) {
     FileFault fault = FileFault::None;
     int fd = openRegularFile(path, fault);

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,11 @@ enum class FileFault { None, Missing, Unreadable };
 // Opens `path` for reading (close-on-exec, blocking reads from then on);
 // the descriptor is the caller's to close. -1, with the fault, when refused.
 int openRegularFile(const std::string& path, FileFault& fault);
+
+// Reads a file opened that way whole into `text`, but no more than `limit`
+// bytes and one: a longer file leaves `limit` + 1 bytes, so the caller can
+// tell. False, with the fault, when the file cannot be opened.
+bool readSmallFile(const std::string& path, std::size_t limit, std::string& text, FileFault& fault);
 
 // Whether `path` could be opened that way now; nothing stays open.
 FileFault checkRegularFile(const std::string& path);

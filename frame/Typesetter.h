@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <string>
 
 #include "frame/Color.h"
@@ -6,6 +7,9 @@
 #include "frame/Geometry.h"
 
 class Canvas;
+
+// A face alias file is a few lines; anything this large is not one.
+constexpr std::size_t kLargestAliasFile = 1 << 20;
 
 // Text in named faces, measured and drawn by the platform, which finds each
 // face or an installed substitute of the same kind.

@@ -15,9 +15,6 @@
 
 namespace {
 
-// A face alias file is a few lines; anything this large is not one.
-constexpr std::size_t kLargestAliasFile = 1 << 20;
-
 // Runs `call` with standard error pointed at /dev/null.
 template <class Call>
 bool withoutStandardError(Call&& call) {
@@ -91,25 +88,15 @@ void SdlTypesetter::addFaceAliases(const std::string& path) {
     FcInit();
     // Read here, not by fontconfig, so that only a regular file is opened and
     // nothing blocks; a file that is not there leaves the faces unaliased.
-    FileFault fault = FileFault::None;
-    int fd = openRegularFile(path, fault);
-    if (fd < 0) return;
     std::string text;
-    char chunk[4096];
-    bool tooLarge = false;
-    for (ssize_t got; (got = ::read(fd, chunk, sizeof chunk)) > 0;) {
-        text.append(chunk, static_cast<std::size_t>(got));
-        if (text.size() > kLargestAliasFile) {
-            tooLarge = true;
-            break;
-        }
-    }
-    ::close(fd);
+    FileFault fault = FileFault::None;
+    if (!readSmallFile(path, kLargestAliasFile, text, fault)) return;
     // Fontconfig writes its parse errors to standard error itself; the
     // program's own message names the file instead.
-    bool loaded = !tooLarge && withoutStandardError([&] {
-        return FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(text.c_str()),
-                                              FcTrue) == FcTrue;  // without "complain" it answers true
-    });
+    bool loaded =
+        text.size() <= kLargestAliasFile && withoutStandardError([&] {
+            return FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(text.c_str()),
+                                                  FcTrue) == FcTrue;  // without "complain" it answers true
+        });
     if (!loaded) throw Exception("EParserError", fileErrorText("The font aliases are damaged", path));
 }

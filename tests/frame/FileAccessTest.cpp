@@ -48,6 +48,23 @@ TEST_F(FileAccess, OnlyARegularFileOpensAndNothingBlocks) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 }
 
+TEST_F(FileAccess, ASmallFileIsReadWholeAndALargerOneOnlyPastItsLimit) {
+    std::ofstream(at("aliases.conf")) << "<fontconfig/>";
+    std::ofstream(at("large.conf")) << std::string(10000, 'x');
+    std::string text = "left over";
+    FileFault fault = FileFault::Unreadable;
+    EXPECT_TRUE(readSmallFile(at("aliases.conf"), 13, text, fault));
+    EXPECT_EQ(text, "<fontconfig/>");
+    EXPECT_EQ(fault, FileFault::None);
+    EXPECT_TRUE(readSmallFile(at("large.conf"), 5000, text, fault));
+    EXPECT_EQ(text, std::string(5001, 'x'));
+    fs::create_directory(at("folder.conf"));
+    for (const char* name : {"folder.conf", "missing.conf"}) {
+        EXPECT_FALSE(readSmallFile(at(name), 5000, text, fault)) << name;
+        EXPECT_EQ(fault, FileFault::Missing) << name;
+    }
+}
+
 TEST_F(FileAccess, AFileWithoutReadPermissionIsUnreadable) {
     if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
     std::ofstream(at("locked.wav")) << "RIFF";
