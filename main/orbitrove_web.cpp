@@ -1,10 +1,10 @@
 // The game in a browser page: the program on the browser back end, with the
-// page's pictures, box text until the page's typesetter comes, and media
-// that play silently on the loop's clock, measured by their headers.
+// page's pictures, the canvas typesetter's text, and media that play
+// silently on the loop's clock, measured by their headers.
 #include <iostream>
 #include <memory>
 
-#include "frame/headless/BoxTypesetter.h"
+#include "frame/web/CanvasTypesetter.h"
 #include "frame/web/WebPictureReader.h"
 #include "frame/web/WebPlatform.h"
 #include "media/HeaderReader.h"
@@ -17,7 +17,7 @@ namespace {
 // into it long after main has returned. The platform outlives the program,
 // and its text and pictures outlive the platform.
 struct Page {
-    BoxTypesetter typesetter;
+    CanvasTypesetter typesetter;
     WebPictureReader pictures;
     WebPlatform platform{typesetter, pictures};
     std::unique_ptr<Program> program;

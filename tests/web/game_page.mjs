@@ -69,10 +69,12 @@ export async function endStatus(page) {
     return Number(status);
 }
 
-// Counts the pixels of window `id` that differ from the picture `bytes` (a
-// BMP or PNG file the browser decodes), outside the rectangles `excluded`.
-export async function differingPixels(page, id, bytes, excluded = []) {
-    return page.evaluate(async ({ id, file, excluded }) => {
+// Window `id` against the picture `bytes` (a BMP or PNG file the browser
+// decodes): how many of its pixels differ outside the rectangles `text`,
+// and the largest difference of a colour channel inside them (the text,
+// which another engine draws from the same fonts). Null when the sizes differ.
+export async function compareWithPicture(page, id, bytes, text = []) {
+    return page.evaluate(async ({ id, file, text }) => {
         const picture = await createImageBitmap(new Blob([Uint8Array.from(atob(file), (c) => c.charCodeAt(0))]), {
             colorSpaceConversion: 'none',
         });
@@ -80,17 +82,18 @@ export async function differingPixels(page, id, bytes, excluded = []) {
         scratch.drawImage(picture, 0, 0);
         const want = scratch.getImageData(0, 0, picture.width, picture.height).data;
         const canvas = document.querySelector(`canvas[data-window="${id}"]`);
-        if (canvas.width !== picture.width || canvas.height !== picture.height) return -1;
+        if (canvas.width !== picture.width || canvas.height !== picture.height) return null;
         const got = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
-        const inside = (x, y) => excluded.some((r) => x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height);
-        let differing = 0;
+        const inText = (x, y) => text.some((r) => x >= r.x && y >= r.y && x < r.x + r.width && y < r.y + r.height);
+        let differing = 0, textDifference = 0;
         for (let i = 0; i < want.length; i += 4) {
             const x = (i / 4) % canvas.width, y = Math.floor(i / 4 / canvas.width);
-            if (inside(x, y)) continue;
-            if (want[i] !== got[i] || want[i + 1] !== got[i + 1] || want[i + 2] !== got[i + 2]) ++differing;
+            const difference = Math.max(...[0, 1, 2].map((c) => Math.abs(want[i + c] - got[i + c])));
+            if (inText(x, y)) textDifference = Math.max(textDifference, difference);
+            else if (difference) ++differing;
         }
-        return differing;
-    }, { id, file: Buffer.from(bytes).toString('base64'), excluded });
+        return { differing, textDifference };
+    }, { id, file: Buffer.from(bytes).toString('base64'), text });
 }
 
 // The share (0 to 1) of a sprite's opaque pixels (those not of its
