@@ -5,7 +5,8 @@
 // within a channel difference of 64 (measured: 15), and the page sleeps. Start, lit by the pointer, opens the
 // game screen; the arrow keys move the ship a cell at a time; the quit
 // icon's hint comes up below the pointer and goes when the pointer leaves
-// the screen; the quit icon ends the program and the page says so, with
+// the screen; a press on the icon holds the pointer until its release
+// beside the screen; the quit icon ends the program and the page says so, with
 // status 0, and sleeps.
 // Usage (through tests/browser-run-test): page_test.mjs TITLE.bmp TEXT_RECTS_JSON
 import assert from 'node:assert/strict';
@@ -69,15 +70,36 @@ async function moveTheShip(page, game) {
     assert.ok((await at({ x: below.x + kCell.x, y: below.y })) > 0.95, 'Right did not move the ship a cell');
 }
 
-async function hintOfTheQuitIcon(page, game) {
-    await moveTo(page, game, 14, 434);
+// The hint of the control at (x, y) of the game screen, once it shows.
+async function hintAt(page, game, x, y) {
+    await moveTo(page, game, x, y);
     await page.waitForSelector('canvas.orbitrove-tip:not([hidden])', { timeout: kPatience });
     const [tip] = await shownWindows(page, 'tip');
+    return tip;
+}
+
+// A press on the quit icon keeps the pointer in the game screen: the
+// release on the dark page beside it reaches the screen, which lets go of
+// the icon without quitting, so the pause icon's own hint comes next (a
+// screen that never heard the release would still hold the quit icon).
+async function pressHoldsThePointer(page, game, quitHint) {
+    await moveTo(page, game, 14, 434);
+    await page.mouse.down();
+    await page.mouse.move(game.x - 100, game.y + 434);
+    await page.mouse.up();
+    const pauseHint = await hintAt(page, game, 38, 434);
+    assert.notEqual(pauseHint.width, quitHint.width, "the pause icon shows the quit icon's hint");
+    assert.ok(await page.isHidden('#ended'), 'a release off the quit icon quit');
+}
+
+async function hintOfTheQuitIcon(page, game) {
+    const tip = await hintAt(page, game, 14, 434);
     const pointer = onPage(game, 14, 434);
     assert.equal(tip.y, Math.floor(pointer.y) + 20, 'the hint is not 20 pixels below the pointer');
     assert.ok(tip.layer > game.layer, 'the hint is under the screen');
     await page.mouse.move(pointer.x, 700);
     await page.waitForSelector('canvas.orbitrove-tip', { state: 'detached', timeout: kPatience });
+    return tip;
 }
 
 await withPage('', async (page) => {
@@ -85,7 +107,8 @@ await withPage('', async (page) => {
     await skipTheIntro(page, title);
     const game = await startTheGame(page, title);
     await moveTheShip(page, game);
-    await hintOfTheQuitIcon(page, game);
+    const quitHint = await hintOfTheQuitIcon(page, game);
+    await pressHoldsThePointer(page, game, quitHint);
     await clickAt(page, game, 14, 434);
     assert.equal(await endStatus(page), 0);
     assert.ok(await page.isVisible('text=Orbitrove has ended'));
