@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "media/BlankVideo.h"
 #include "media/MediaErrors.h"
 #include "media/VideoDecoder.h"
 
@@ -20,5 +21,6 @@ MediaFacts waveFacts(const std::string& fileName) {
 }  // namespace
 
 const MediaReader kLibraryReader{waveFacts, VideoDecoder::open};
+const MediaReader kSoundCardReader{waveFacts, BlankVideo::open};
 
 MediaFacts probeMedia(const std::string& fileName) { return probeMedia(fileName, kLibraryReader); }
