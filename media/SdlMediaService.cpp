@@ -14,6 +14,7 @@
 #include "media/BlankVideo.h"
 #include "media/ClockTrack.h"
 #include "media/LateVideo.h"
+#include "media/LoaderPriority.h"
 #include "media/MediaProbe.h"
 #include "media/MidiDeck.h"
 #include "media/OpeningFile.h"
@@ -100,6 +101,7 @@ SdlMediaService::SdlMediaService(Scheduler& loop, std::function<void()> soundAba
 void SdlMediaService::loadSynth(int sampleRate) {
     deck_ = std::make_unique<MidiDeck>(sampleRate);
     synthLoader_ = std::thread([this, sampleRate] {
+        lowerLoaderPriority();
         auto synth = std::make_unique<MidiSynth>(sampleRate, soundFont());
         std::lock_guard guard(mutex_);
         deck_->attach(std::move(synth));
@@ -162,6 +164,7 @@ std::unique_ptr<MediaTrack> SdlMediaService::openMidi(const std::string& fileNam
 // The header has measured the video; its decoder comes later.
 std::unique_ptr<MediaTrack> SdlMediaService::openVideo(const std::string& fileName, MediaFacts facts) {
     auto open = [fileName, &stages = stages_] {
+        lowerLoaderPriority();
         OpeningFile opening;
         std::unique_ptr<VideoSource> decoder = VideoDecoder::open(fileName);
         stages.mark("video decoder open");
