@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
@@ -183,6 +184,10 @@ TEST_F(SdlMediaServiceTest, FilesThatCannotOpenGiveTheirErrors) {
     // A video is checked by its header before its decoder is loaded.
     EXPECT_EQ(service.open(files.text("bad.avi", "RIFF....AVI LIST but no header"), device), 3u);
     EXPECT_EQ(service.open(files.text("song.avi", "MThd nonsense"), device), 3u);
+    std::ifstream intro("data/intro.avi", std::ios::binary);
+    std::string cut(2048, '\0');
+    intro.read(cut.data(), static_cast<std::streamsize>(cut.size()));
+    EXPECT_EQ(service.open(files.text("cut.avi", cut), device), 3u);  // cut inside its header
     EXPECT_FALSE(service.errorText(1).empty());
 }
 
