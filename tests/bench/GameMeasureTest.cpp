@@ -19,6 +19,15 @@
 
 namespace {
 
+PhaseFigures phaseOf(double cpu, double sound, double peakMb, double serverCpu = -1) {
+    PhaseFigures figures;
+    figures.cpuPercent = cpu;
+    figures.audioCpuPercent = sound;
+    figures.peakRssMb = peakMb;
+    figures.serverCpuPercent = serverCpu;
+    return figures;
+}
+
 TEST(ProcessProbeTest, ReadsStatusFieldsAndSchedulerTimes) {
     std::string status = "Name:\tgame\nVmPeak:\t  400000 kB\nVmHWM:\t   61440 kB\nVmRSS:\t   40960 kB\n";
     EXPECT_DOUBLE_EQ(ProcessProbe::statusMb(status, "VmHWM"), 60.0);
@@ -173,7 +182,7 @@ TEST(GameReportTest, MarksTheFiguresThatMissTheirTargets) {
     f.startup.stages = {{"title screen shown", 38}, {"first music mixed", 101}};
     f.wholeRunPeakMb = 40.5;
     f.titleSilent.cpuPercent = 0.11;
-    f.play = {1.3, 0.9, 35.5};
+    f.play = phaseOf(1.3, 0.9, 35.5);
     f.skipStepDbfs = -59;
     f.skipEndMs = 12;
     f.expectedLaserSounds = 4;
@@ -203,13 +212,13 @@ TEST(GameReportTest, MarksTheFiguresThatMissTheirTargets) {
 // Medians of an odd and an even count, and the ratio's mark.
 TEST(GameReportTest, ComparesTheMediansOfBothDisplays) {
     DisplayComparison c;
-    c.x11 = {{1.0, 0.8, 47, 0.02}, {1.2, 0.9, 47, 0.03}, {0.8, 0.7, 47, 0.02}};
-    c.wayland = {{1.6, 0.8, 50, 0.7}, {1.4, 0.8, 50, 0.7}, {1.5, 0.9, 50, 0.6}};
+    c.x11 = {phaseOf(1.0, 0.8, 47, 0.02), phaseOf(1.2, 0.9, 47, 0.03), phaseOf(0.8, 0.7, 47, 0.02)};
+    c.wayland = {phaseOf(1.6, 0.8, 50, 0.7), phaseOf(1.4, 0.8, 50, 0.7), phaseOf(1.5, 0.9, 50, 0.6)};
     std::ostringstream out;
     printDisplayComparison(out, c);
     EXPECT_NE(lineOf(out.str(), "X11, median").find("1.00"), std::string::npos);
     EXPECT_NE(lineOf(out.str(), "Wayland's CPU against X11's").find("1.50 "), std::string::npos);
-    c.wayland.push_back({1.7, 0.8, 50, 0.7});
+    c.wayland.push_back(phaseOf(1.7, 0.8, 50, 0.7));
     out.str("");
     printDisplayComparison(out, c);
     EXPECT_NE(lineOf(out.str(), "Wayland, median").find("1.55"), std::string::npos);
