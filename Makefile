@@ -4,13 +4,15 @@ TEST_BUILD    := build-test
 TOOLS_BUILD   := build-tools
 PACKAGE_BUILD := build-package
 WEB_BUILD     := build-web-sim
+SITE_BUILD    := build-web
+WEB_PORT      ?= 8000
 JOBS          := $(shell nproc)
 CMAKE_FLAGS ?=
 # The builds below are make's children: without this each one says which
 # folder it enters and leaves.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: run test assets build deps test-deps bench sim web-sim package clean
+.PHONY: run test assets build deps test-deps bench sim web-sim web web-run package clean
 
 deps:
 	@scripts/install-deps
@@ -28,7 +30,7 @@ run: build
 # The sanitizers' leak check cannot follow the thread-local blocks of
 # libraries unloaded before the end (the video library is): it crashes in
 # them, so the sanitized tests do not track such blocks.
-test: web-sim
+test: web-sim web
 	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORBITROVE_SANITIZE=ON -DORBITROVE_BUILD_TOOLS=ON \
 		$(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(TEST_BUILD) -j $(JOBS)
@@ -48,6 +50,18 @@ web-sim: test-deps
 	@export NODE_PATH=/usr/share/nodejs; \
 	emcmake cmake -S . -B $(WEB_BUILD) -DORBITROVE_WEB=ON -DCMAKE_BUILD_TYPE=Release >/dev/null && \
 	cmake --build $(WEB_BUILD) -j $(JOBS)
+
+# The game as a static site (build-web/site/: the page, the program as
+# WebAssembly and its data), built with Emscripten like the web simulator;
+# web-run serves it on this machine and says where.
+web: test-deps
+	@export NODE_PATH=/usr/share/nodejs; \
+	emcmake cmake -S . -B $(SITE_BUILD) -DORBITROVE_WEB=ON -DCMAKE_BUILD_TYPE=Release >/dev/null && \
+	cmake --build $(SITE_BUILD) -j $(JOBS) --target site
+
+web-run: web
+	@echo "Orbitrove is served at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
+	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(SITE_BUILD)/site
 
 # The generators build only here and for the tests, never for `make run`.
 assets: deps
@@ -71,4 +85,4 @@ package: test-deps
 	lintian --fail-on error,warning $(PACKAGE_BUILD)/orbitrove_*.deb
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(TOOLS_BUILD) $(PACKAGE_BUILD) $(WEB_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(TOOLS_BUILD) $(PACKAGE_BUILD) $(WEB_BUILD) $(SITE_BUILD)

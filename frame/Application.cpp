@@ -74,6 +74,10 @@ void TApplication::showMainForm() {
 
 void TApplication::run() {
     showMainForm();
+    loop();
+}
+
+void TApplication::loop() {
     while (!terminated_) {
         processPending();
         if (terminated_) break;

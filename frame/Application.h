@@ -40,6 +40,8 @@ public:
 
     // Shows the main screen and handles events until terminated.
     void run();
+    // Handles events until terminated.
+    void loop();
     void showMainForm();
     void terminate() { terminated_ = true; }
     bool terminated() const { return terminated_; }

@@ -2,7 +2,11 @@
 
 #include <SDL.h>
 
+#include <stdexcept>
+
+#include "media/BlankVideo.h"
 #include "media/MediaErrors.h"
+#include "media/RiffFile.h"
 #include "media/VideoDecoder.h"
 
 namespace {
@@ -17,8 +21,19 @@ MediaFacts waveFacts(const std::string& fileName) {
     return {0, MediaKind::Wave, framesToMilliseconds(bytes / frameSize, spec.freq)};
 }
 
+// The header as BlankVideo reads it, whole up to the pictures' list: a file
+// cut inside its header the video library refuses, and so does this.
+std::unique_ptr<VideoSource> headerVideo(const std::string& fileName) {
+    std::unique_ptr<VideoSource> video = BlankVideo::open(fileName);
+    RiffFile file(fileName);
+    std::optional<RiffFile::Chunk> avi = file.form("AVI ");
+    if (!avi || file.lists(*avi, "movi").empty()) throw std::runtime_error("no pictures in " + fileName);
+    return video;
+}
+
 }  // namespace
 
 const MediaReader kLibraryReader{waveFacts, VideoDecoder::open};
+const MediaReader kSoundCardReader{waveFacts, headerVideo};
 
 MediaFacts probeMedia(const std::string& fileName) { return probeMedia(fileName, kLibraryReader); }

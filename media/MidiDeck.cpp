@@ -11,14 +11,18 @@ constexpr int kFadeMs = 5;
 
 }  // namespace
 
-MidiDeck::MidiDeck(int sampleRate, const std::string& soundFont)
-    : synth_(sampleRate, soundFont), fadeFrames_(sampleRate * kFadeMs / 1000) {}
+MidiDeck::MidiDeck(int sampleRate) : sampleRate_(sampleRate), fadeFrames_(sampleRate * kFadeMs / 1000) {}
+
+void MidiDeck::attach(std::unique_ptr<MidiSynth> synth) {
+    synth_ = std::move(synth);
+    if (fadeLeft_ == 0) startWaiting();
+}
 
 void MidiDeck::play(SdlMidiTrack& track) {
     if (sounding_ == &track) return;
     if (sounding_) beginFade();
     waiting_ = &track;
-    if (fadeLeft_ == 0) startWaiting();
+    if (fadeLeft_ == 0 && ready()) startWaiting();
 }
 
 void MidiDeck::stop(SdlMidiTrack& track) {
@@ -38,6 +42,7 @@ void MidiDeck::startWaiting() {
 }
 
 void MidiDeck::mix(std::int16_t* mix, int frames) {
+    if (!ready()) return;
     for (int done = 0; done < frames && !idle();) {
         std::int16_t* out = mix + 2 * done;
         done += fadeLeft_ > 0 ? renderFade(out, frames - done) : renderSounding(out, frames - done);
@@ -47,7 +52,7 @@ void MidiDeck::mix(std::int16_t* mix, int frames) {
 // Up to the piece's end, which fades out what still sounds of it.
 int MidiDeck::renderSounding(std::int16_t* out, int frames) {
     int n = static_cast<int>(std::min<std::uint64_t>(frames, sounding_->framesLeft()));
-    synth_.render(out, n);
+    synth_->render(out, n);
     sounding_->advance(n);
     if (sounding_->framesLeft() == 0) beginFade();
     return n;
@@ -57,7 +62,7 @@ int MidiDeck::renderSounding(std::int16_t* out, int frames) {
 // no reverb behind, so the next piece starts from silence.
 int MidiDeck::renderFade(std::int16_t* out, int frames) {
     int n = std::min(frames, fadeLeft_);
-    synth_.render(out, n);
+    synth_->render(out, n);
     for (int i = 0; i < n; ++i) {
         int gain = fadeLeft_ - i - 1;
         out[2 * i] = static_cast<std::int16_t>(out[2 * i] * gain / fadeFrames_);
@@ -65,7 +70,7 @@ int MidiDeck::renderFade(std::int16_t* out, int frames) {
     }
     fadeLeft_ -= n;
     if (fadeLeft_ == 0) {
-        synth_.reset();
+        synth_->reset();
         startWaiting();
     }
     return n;

@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include <string>
+#include <memory>
 
 #include "media/MidiSynth.h"
 
@@ -10,12 +10,19 @@ class SdlMidiTrack;
 // time. A piece that stops, is superseded or reaches its end fades out over
 // a few milliseconds; then every voice goes and the next piece starts on
 // channels as new. The audio thread mixes and the UI thread plays and
-// stops, both under the service's lock.
+// stops, both under the service's lock. The synthesizer, whose sound bank
+// takes a while to load, may come after the deck: until it has, a piece
+// waits for its turn and nothing is mixed.
 class MidiDeck {
 public:
-    MidiDeck(int sampleRate, const std::string& soundFont);
+    explicit MidiDeck(int sampleRate);
 
-    MidiSynth& synth() { return synth_; }
+    int sampleRate() const { return sampleRate_; }
+    // The synthesizer arrives; a piece that waits starts on it.
+    void attach(std::unique_ptr<MidiSynth> synth);
+    bool ready() const { return synth_ != nullptr; }
+    // Only once ready.
+    MidiSynth& synth() { return *synth_; }
     // Starts the track's prepared sequence as soon as the piece before it
     // has faded out; nothing when it sounds already.
     void play(SdlMidiTrack& track);
@@ -37,7 +44,8 @@ private:
     void beginFade();
     void startWaiting();
 
-    MidiSynth synth_;
+    int sampleRate_;
+    std::unique_ptr<MidiSynth> synth_;
     int fadeFrames_;
     SdlMidiTrack* sounding_ = nullptr;
     SdlMidiTrack* waiting_ = nullptr;

@@ -8,20 +8,27 @@
 #include "media/MidiLength.h"
 #include "media/MidiSynth.h"
 
-MidiSequence::MidiSequence(const std::string& fileName, MidiSynth& synth) : synth_(synth) {
-    bytes_ = MidiFile::announcedBytes(fileName);
-}
+MidiSequence::MidiSequence(const std::string& fileName) : bytes_(MidiFile::announcedBytes(fileName)) {}
 
 MidiSequence::~MidiSequence() { halt(); }
 
 // A seek on a player that has not started makes its first block send every
 // event before `tick` but the notes: programs, controllers and tempo.
-void MidiSequence::prepare(int tick) {
+void MidiSequence::cue(int tick) {
     halt();
-    player_ = new_fluid_player(synth_.handle());
-    fluid_player_add_mem(player_, bytes_.data(), bytes_.size());
-    if (tick > 0) fluid_player_seek(player_, tick);
     from_ = tick;
+}
+
+void MidiSequence::prepare(MidiSynth& synth) {
+    halt();
+    player_ = new_fluid_player(synth.handle());
+    fluid_player_add_mem(player_, bytes_.data(), bytes_.size());
+    if (from_ > 0) fluid_player_seek(player_, from_);
+}
+
+void MidiSequence::prepare(MidiSynth& synth, int tick) {
+    cue(tick);
+    prepare(synth);
 }
 
 void MidiSequence::run() {

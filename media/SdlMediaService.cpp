@@ -11,12 +11,17 @@
 #include <string>
 #include <vector>
 
+#include "media/BlankVideo.h"
 #include "media/ClockTrack.h"
+#include "media/LateVideo.h"
+#include "media/LoaderPriority.h"
 #include "media/MediaProbe.h"
 #include "media/MidiDeck.h"
+#include "media/OpeningFile.h"
 #include "media/SdlAudioDevice.h"
 #include "media/SdlMidiTrack.h"
 #include "media/SdlWaveTrack.h"
+#include "media/VideoDecoder.h"
 #include "media/VideoTrack.h"
 
 namespace {
@@ -72,7 +77,8 @@ void quietSoundCardLibrary() {
 
 }  // namespace
 
-SdlMediaService::SdlMediaService(Scheduler& loop, std::function<void()> soundAbandoned) : loop_(loop) {
+SdlMediaService::SdlMediaService(Scheduler& loop, std::function<void()> soundAbandoned, StageLog* stages)
+    : loop_(loop), stages_(stages ? *stages : quiet_) {
     device_ = std::make_unique<SdlAudioDevice>(
         loop, &SdlMediaService::mixMusic, this, [this] { return musicSilent(); }, std::move(soundAbandoned));
     // A driver the user names is the only one tried; otherwise the sound
@@ -87,6 +93,20 @@ SdlMediaService::SdlMediaService(Scheduler& loop, std::function<void()> soundAba
         if (openDevice() || device_->abandoned()) break;
     }
     if (!device_->abandoned()) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
+    stages_.mark("sound device open");
+    if (audio_) loadSynth(device_->sampleRate());
+}
+
+// The one synthesizer, for every piece, with its sound bank.
+void SdlMediaService::loadSynth(int sampleRate) {
+    deck_ = std::make_unique<MidiDeck>(sampleRate);
+    synthLoader_ = std::thread([this, sampleRate] {
+        lowerLoaderPriority();
+        auto synth = std::make_unique<MidiSynth>(sampleRate, soundFont());
+        std::lock_guard guard(mutex_);
+        deck_->attach(std::move(synth));
+        stages_.mark("synthesizer ready");
+    });
 }
 
 bool SdlMediaService::openDevice() {
@@ -96,6 +116,7 @@ bool SdlMediaService::openDevice() {
 }
 
 SdlMediaService::~SdlMediaService() {
+    if (synthLoader_.joinable()) synthLoader_.join();
     closeAll();
     device_.reset();
 }
@@ -108,7 +129,7 @@ MediaService::Result SdlMediaService::play(Device device) {
 }
 
 MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {
-    MediaFacts facts = probeMedia(fileName);
+    MediaFacts facts = probeMedia(fileName, kSoundCardReader);
     if (facts.error) return facts.error;
     if (!hasSound() && facts.kind != MediaKind::Video) {
         track = std::make_unique<ClockTrack>(facts.length, steadyMilliseconds, media_error::kNoSoundDevice);
@@ -117,9 +138,7 @@ MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std
     switch (facts.kind) {
     case MediaKind::Wave: return openWave(fileName, track);
     case MediaKind::Midi: track = openMidi(fileName, facts.length); return media_error::kNone;
-    case MediaKind::Video:
-        track = std::make_unique<VideoTrack>(std::move(facts.video), fileName, facts.length, loop_);
-        return media_error::kNone;
+    case MediaKind::Video: track = openVideo(fileName, std::move(facts)); return media_error::kNone;
     }
     return media_error::kUnsupportedType;
 }
@@ -135,14 +154,24 @@ MediaService::Result SdlMediaService::openWave(const std::string& fileName, std:
 }
 
 // The probe has measured the piece already; it ends after as many frames at
-// the device's rate. The one synthesizer and its sound bank are made for
-// the first piece.
+// the synthesizer's rate.
 std::unique_ptr<MediaTrack> SdlMediaService::openMidi(const std::string& fileName, std::uint64_t length) {
     std::lock_guard guard(mutex_);
-    int rate = device_->sampleRate();
-    if (!deck_) deck_ = std::make_unique<MidiDeck>(rate, soundFont());
-    std::uint64_t frames = length * static_cast<std::uint64_t>(rate) / 1000;
+    std::uint64_t frames = length * static_cast<std::uint64_t>(deck_->sampleRate()) / 1000;
     return std::make_unique<SdlMidiTrack>(fileName, frames, *deck_, mutex_);
+}
+
+// The header has measured the video; its decoder comes later.
+std::unique_ptr<MediaTrack> SdlMediaService::openVideo(const std::string& fileName, MediaFacts facts) {
+    auto open = [fileName, &stages = stages_] {
+        lowerLoaderPriority();
+        OpeningFile opening;
+        std::unique_ptr<VideoSource> decoder = VideoDecoder::open(fileName);
+        stages.mark("video decoder open");
+        return decoder;
+    };
+    auto video = std::make_unique<LateVideo>(std::move(facts.video), open);
+    return std::make_unique<VideoTrack>(std::move(video), fileName, facts.length, loop_);
 }
 
 bool SdlMediaService::musicSilent() {
@@ -154,5 +183,10 @@ bool SdlMediaService::musicSilent() {
 void SdlMediaService::mixMusic(void* self, std::uint8_t* stream, int bytes) {
     auto& service = *static_cast<SdlMediaService*>(self);
     std::lock_guard guard(service.mutex_);
-    if (service.deck_) service.deck_->mix(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
+    if (!service.deck_) return;
+    service.deck_->mix(reinterpret_cast<std::int16_t*>(stream), bytes / 4);
+    if (!service.firstNote_ && service.deck_->ready() && !service.deck_->idle()) {
+        service.firstNote_ = true;
+        service.stages_.mark("first music mixed");
+    }
 }

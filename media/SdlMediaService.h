@@ -2,8 +2,11 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 #include "frame/Scheduler.h"
+#include "frame/StageLog.h"
+#include "media/MediaFacts.h"
 #include "media/TrackMediaService.h"
 
 class MidiDeck;
@@ -17,9 +20,15 @@ class SdlAudioDevice;
 // fail quietly; so too once the device has been abandoned, which
 // `soundAbandoned` is told (see SdlAudioDevice). Every track goes with the
 // service, which must go before `loop`.
+//
+// Nothing slow is waited for at start-up: the synthesizer and its sound bank
+// load on a thread of their own once the device is open, and a piece played
+// before they are there starts on them as they arrive; a video is measured
+// by its header and its decoder opens on a thread of its own (LateVideo).
+// `stages`, when given, hears when each of them is ready.
 class SdlMediaService : public TrackMediaService {
 public:
-    explicit SdlMediaService(Scheduler& loop, std::function<void()> soundAbandoned = {});
+    explicit SdlMediaService(Scheduler& loop, std::function<void()> soundAbandoned = {}, StageLog* stages = nullptr);
     ~SdlMediaService() override;
 
     // Whether a sound device opened and has not been abandoned since;
@@ -34,8 +43,10 @@ protected:
 
 private:
     bool openDevice();
+    void loadSynth(int sampleRate);
     Result openWave(const std::string& fileName, std::unique_ptr<MediaTrack>& track);
     std::unique_ptr<MediaTrack> openMidi(const std::string& fileName, std::uint64_t length);
+    std::unique_ptr<MediaTrack> openVideo(const std::string& fileName, MediaFacts facts);
     bool musicSilent();
     static void mixMusic(void* self, std::uint8_t* stream, int bytes);
 
@@ -47,4 +58,8 @@ private:
     std::unique_ptr<MidiDeck> deck_;
     std::mutex mutex_;
     std::unique_ptr<SdlAudioDevice> device_;
+    StageLog quiet_;
+    StageLog& stages_;
+    bool firstNote_ = false;  // for the audio thread only
+    std::thread synthLoader_;
 };

@@ -4,7 +4,7 @@
 #include "media/MidiDeck.h"
 
 SdlMidiTrack::SdlMidiTrack(const std::string& fileName, std::uint64_t lengthFrames, MidiDeck& deck, std::mutex& lock)
-    : deck_(deck), sequence_(fileName, deck.synth()), lengthFrames_(lengthFrames), lock_(lock) {}
+    : deck_(deck), sequence_(fileName), lengthFrames_(lengthFrames), lock_(lock) {}
 
 SdlMidiTrack::~SdlMidiTrack() {
     std::lock_guard guard(lock_);
@@ -12,11 +12,16 @@ SdlMidiTrack::~SdlMidiTrack() {
     sequence_.halt();
 }
 
-std::uint64_t SdlMidiTrack::length() const { return framesToMilliseconds(lengthFrames_, deck_.synth().sampleRate()); }
+void SdlMidiTrack::start() {
+    sequence_.prepare(deck_.synth());
+    sequence_.run();
+}
+
+std::uint64_t SdlMidiTrack::length() const { return framesToMilliseconds(lengthFrames_, deck_.sampleRate()); }
 
 std::uint64_t SdlMidiTrack::position() {
     std::lock_guard guard(lock_);
-    return framesToMilliseconds(frames_, deck_.synth().sampleRate());
+    return framesToMilliseconds(frames_, deck_.sampleRate());
 }
 
 bool SdlMidiTrack::playing() {
@@ -39,7 +44,7 @@ MediaService::Result SdlMidiTrack::play() {
     std::lock_guard guard(lock_);
     if (ended() || running_) return media_error::kNone;
     running_ = true;
-    sequence_.prepare(tick_);
+    sequence_.cue(tick_);
     deck_.play(*this);
     return media_error::kNone;
 }

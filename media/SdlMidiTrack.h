@@ -22,9 +22,10 @@ public:
     MediaService::Result play() override;
     MediaService::Result stop() override;
 
-    // For the deck, which holds the lock: its turn begins, its frames go
-    // by, its sequence halts (its turn is over, whatever sounds fades).
-    void start() { sequence_.run(); }
+    // For the deck, which holds the lock: its turn begins on the deck's
+    // synthesizer, its frames go by, its sequence halts (its turn is over,
+    // whatever sounds fades).
+    void start();
     std::uint64_t framesLeft() const { return lengthFrames_ - frames_; }
     void advance(int frames) { frames_ += static_cast<std::uint64_t>(frames); }
     void halt() { tick_ = sequence_.halt(); }

@@ -6,10 +6,13 @@
 #include "screens/Unit1.h"
 #include "screens/Unit2.h"
 
-Program::Program(Platform& platform, const std::string& executablePath, const MediaFactory& makeMedia)
-    : executablePath_(executablePath),
+Program::Program(Platform& platform, const std::string& executablePath, const MediaFactory& makeMedia, StageLog* stages)
+    : stages_(stages ? *stages : quiet_),
+      executablePath_(executablePath),
       application_(platform, executablePath),
-      media_(makeMedia(application_.scheduler())) {}
+      media_(makeMedia(application_.scheduler())) {
+    stages_.mark("media service made");
+}
 
 namespace {
 
@@ -47,11 +50,20 @@ std::string startFolderNote() {
 
 Program::~Program() { application_.destroyForms(); }
 
+void Program::run() {
+    application_.showMainForm();
+    stages_.mark("title screen shown");
+    application_.loop();
+}
+
 bool Program::start(std::ostream& errors) {
     try {
         application_.platform().typesetter().addFaceAliases("data/fonts.conf");
+        stages_.mark("face aliases read");
         application_.createForm(Form1, *media_);
+        stages_.mark("title screen made");
         application_.createForm(Form2, *media_);
+        stages_.mark("game screen made");
         return true;
     } catch (const std::exception& error) {
         // No screen is shown: what was made goes (the intro music stops).

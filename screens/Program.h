@@ -5,6 +5,7 @@
 #include <string>
 
 #include "frame/Application.h"
+#include "frame/StageLog.h"
 #include "media/MediaService.h"
 
 // The running program: the application on a platform, the multimedia
@@ -15,7 +16,9 @@
 class Program {
 public:
     using MediaFactory = std::function<std::unique_ptr<MediaService>(Scheduler& loop)>;
-    Program(Platform& platform, const std::string& executablePath, const MediaFactory& makeMedia);
+    // `stages` hears each start-up stage as it is reached; none: quiet.
+    Program(Platform& platform, const std::string& executablePath, const MediaFactory& makeMedia,
+            StageLog* stages = nullptr);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -25,10 +28,15 @@ public:
     // (and its text written to `errors`) and false is returned.
     bool start(std::ostream& errors);
 
+    // Shows the main screen and runs the loop until the program ends.
+    void run();
+
     TApplication& application() { return application_; }
     MediaService& media() { return *media_; }
 
 private:
+    StageLog quiet_;
+    StageLog& stages_;
     std::string executablePath_;
     TApplication application_;
     std::unique_ptr<MediaService> media_;

@@ -18,7 +18,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-constexpr int kStartups = 10;
+constexpr int kStartups = 15;
+// The game's last start-up stage: the loaders have all reported by then.
+constexpr const char* kLastStage = "video decoder open";
+constexpr milliseconds kStagesTimeout{3000};
 constexpr milliseconds kMapTimeout{10'000};
 constexpr milliseconds kSettle{1000};
 // The title screen's "Přeskočit" label, its start button, the game screen's
@@ -106,19 +109,38 @@ GameFigures GameBench::run() {
     return figures;
 }
 
+// Exec to the first window mapped, as the X server reports it to a client
+// listening on the root window; the game and each peer in turns.
 void GameBench::measureStartup(GameFigures& figures) const {
-    std::vector<double> times;
-    for (int i = 0; i < kStartups; ++i) {
-        MapWatch watch(std::getenv("DISPLAY"));
-        Clock::time_point exec = Clock::now();
-        ProgramRun program(program_, "/dev/null");
-        auto mapped = watch.next(kMapTimeout);
-        if (!mapped) throw std::runtime_error("the program showed no window");
-        times.push_back(msBetween(exec, mapped->at));
+    std::vector<std::string> programs{program_};
+    programs.insert(programs.end(), peers_.begin(), peers_.end());
+    std::vector<std::vector<double>> times(programs.size());
+    StageTimes stages;
+    for (int i = 0; i < kStartups; ++i)
+        for (std::size_t p = 0; p < programs.size(); ++p)
+            times[p].push_back(startOnce(programs[p], p == 0 ? &stages : nullptr));
+    for (std::size_t p = 0; p < programs.size(); ++p) {
+        StartupFigures start{programs[p], median(times[p]), *std::min_element(times[p].begin(), times[p].end()), {}};
+        if (p == 0) {
+            start.stages = stages.medians();
+            figures.startup = start;
+        } else {
+            figures.peers.push_back(start);
+        }
     }
-    std::sort(times.begin(), times.end());
-    figures.startupMedianMs = (times[kStartups / 2 - 1] + times[kStartups / 2]) / 2;
-    figures.startupMinMs = times.front();
+}
+
+double GameBench::startOnce(const std::string& program, StageTimes* stages) {
+    MapWatch watch(std::getenv("DISPLAY"));
+    Clock::time_point exec = Clock::now();
+    ProgramRun run(program, "/dev/null", {}, stages != nullptr);
+    auto mapped = watch.next(kMapTimeout);
+    if (!mapped) throw std::runtime_error(program + " showed no window");
+    if (stages) {
+        double execMs = std::chrono::duration<double, std::milli>(exec.time_since_epoch()).count();
+        stages->add(run.stages(kLastStage, kStagesTimeout), execMs);
+    }
+    return msBetween(exec, mapped->at);
 }
 
 // The threads are read every 100 ms, so that a sound thread that ends
@@ -138,8 +160,14 @@ PhaseFigures GameBench::measurePhase(pid_t pid, const std::vector<pid_t>& server
     double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     Usage used = ProcessProbe::usedBetween(before, seen);
     double serversUsed = serversCpuSeconds(serverProbes) - serversBefore;
-    return {used.cpuSeconds / seconds * 100, used.soundCpuSeconds / seconds * 100, probe.peakRssMb(),
-            servers.empty() ? -1 : serversUsed / seconds * 100};
+    PhaseFigures figures{used.cpuSeconds / seconds * 100,
+                         used.soundCpuSeconds / seconds * 100,
+                         probe.peakRssMb(),
+                         servers.empty() ? -1 : serversUsed / seconds * 100,
+                         probe.rssMb(),
+                         {}};
+    for (const auto& [name, spent] : used.secondsByThreadName) figures.threadCpuPercent[name] = spent / seconds * 100;
+    return figures;
 }
 
 // "Přeskočit" a few seconds into the intro; then the title screen with
@@ -188,7 +216,11 @@ void GameBench::measurePlay(GameFigures& figures) const {
     MapWatch watch(std::getenv("DISPLAY"));
     ProgramRun program(program_, "/dev/null");
     unsigned long game = enterPlay(watch);
+    ProcessProbe probe(program.pid());
+    double beforePlay = probe.peakRssMb();
     figures.play = measurePhase(program.pid());
+    figures.wholeRunPeakMb = std::max(beforePlay, figures.play.peakRssMb);
+    figures.playMappings = probe.mappings();
     clickAt(game, kPauseX, kPauseY);
     figures.paused = measurePhase(program.pid());
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bench/game/GameFigures.h"
+#include "bench/game/StageTimes.h"
 
 // Runs the real program on the display in DISPLAY, from the folder holding
 // data/, with its sound on SDL's disk driver, and measures it from outside:
@@ -13,7 +14,9 @@
 // checks of the sound chain.
 class GameBench {
 public:
-    GameBench(std::string program, std::chrono::seconds phase) : program_(std::move(program)), phase_(phase) {}
+    // `peers`, other programs, start in turns with the game.
+    GameBench(std::string program, std::chrono::seconds phase, std::vector<std::string> peers = {})
+        : program_(std::move(program)), phase_(phase), peers_(std::move(peers)) {}
 
     GameFigures run();
     // Play alone, `rounds` times on each side in turns: on the X display
@@ -23,6 +26,7 @@ public:
 
 private:
     void measureStartup(GameFigures& figures) const;
+    static double startOnce(const std::string& program, StageTimes* stages);
     void measureSkip(GameFigures& figures) const;
     void measureIntro(GameFigures& figures) const;
     void measurePlay(GameFigures& figures) const;
@@ -32,4 +36,5 @@ private:
 
     std::string program_;
     std::chrono::seconds phase_;
+    std::vector<std::string> peers_;
 };

@@ -1,12 +1,28 @@
 #pragma once
+#include <map>
+#include <string>
+#include <utility>
 #include <vector>
+
+#include "bench/game/ProcessProbe.h"
 
 // CPU and memory of the game through one phase of a run.
 struct PhaseFigures {
     double cpuPercent = 0;       // of one core, every thread
     double audioCpuPercent = 0;  // the part of the sound threads
     double peakRssMb = 0;
-    double serverCpuPercent = -1;  // the display servers' in the same time, where known
+    double serverCpuPercent = -1;                    // the display servers' in the same time, where known
+    double rssMb = 0;                                // at the phase's end
+    std::map<std::string, double> threadCpuPercent;  // by the threads' names
+};
+
+// A program's starts: exec to its first window mapped.
+struct StartupFigures {
+    std::string program;
+    double medianMs = 0;
+    double minMs = 0;
+    // The game's own stages (StageLog), median milliseconds from exec.
+    std::vector<std::pair<std::string, double>> stages;
 };
 
 // Play on the X display and natively on Wayland in a nested compositor,
@@ -18,13 +34,16 @@ struct DisplayComparison {
 
 // What the whole-game benchmark measured.
 struct GameFigures {
-    double startupMedianMs = 0;  // exec to the first window mapped
-    double startupMinMs = 0;
+    StartupFigures startup;
+    std::vector<StartupFigures> peers;  // measured in turns with the game
     PhaseFigures titleWithIntro;
     PhaseFigures titleSilent;
     PhaseFigures play;
     PhaseFigures playFromIntro;  // the game started while the intro music sounded
     PhaseFigures paused;
+    // The high-water mark over a whole run: intro, skip, and the play phase.
+    double wholeRunPeakMb = 0;
+    std::vector<MappedRss> playMappings;  // at the end of the play phase
     // The intro music stopped by "Přeskočit": how sharply its sound ends.
     double skipMusicDbfs = 0;  // its level over the 200 ms before the click
     double skipStepDbfs = 0;   // the largest step in its last 0.5 ms, into silence

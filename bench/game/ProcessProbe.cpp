@@ -1,5 +1,6 @@
 #include "bench/game/ProcessProbe.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -42,8 +43,9 @@ ThreadTimes ProcessProbe::threads() const {
     std::error_code error;
     for (const auto& task : std::filesystem::directory_iterator(root_ + "/task", error)) {
         pid_t id = std::stoi(task.path().filename().string());
-        times[id] = {schedstatSeconds(contents(task.path() / "schedstat")),
-                     contents(task.path() / "comm").rfind("SDLAudio", 0) == 0};
+        std::string name = contents(task.path() / "comm");
+        if (!name.empty() && name.back() == '\n') name.pop_back();
+        times[id] = {schedstatSeconds(contents(task.path() / "schedstat")), name.rfind("SDLAudio", 0) == 0, name};
     }
     return times;
 }
@@ -59,11 +61,43 @@ Usage ProcessProbe::usedBetween(const ThreadTimes& before, const ThreadTimes& af
         double seconds = time.seconds - (was == before.end() ? 0 : was->second.seconds);
         used.cpuSeconds += seconds;
         if (time.sound) used.soundCpuSeconds += seconds;
+        used.secondsByThreadName[time.name] += seconds;
     }
     return used;
 }
 
 double ProcessProbe::peakRssMb() const { return statusMb(contents(root_ + "/status"), "VmHWM"); }
+
+double ProcessProbe::rssMb() const { return statusMb(contents(root_ + "/status"), "VmRSS"); }
+
+std::vector<MappedRss> ProcessProbe::mappings() const { return mappingsIn(contents(root_ + "/smaps")); }
+
+// A mapping's header line has an address range first; its fields follow,
+// "Rss:" among them.
+std::vector<MappedRss> ProcessProbe::mappingsIn(const std::string& smaps) {
+    std::map<std::string, double> byName;
+    std::istringstream lines(smaps);
+    std::string current = "anonymous";
+    for (std::string line; std::getline(lines, line);) {
+        std::istringstream fields(line);
+        std::string first;
+        fields >> first;
+        if (first.find('-') != std::string::npos && first.find(':') == std::string::npos) {
+            std::string perms, offset, device, inode, path;
+            fields >> perms >> offset >> device >> inode;
+            std::getline(fields >> std::ws, path);
+            current = path.empty() ? "anonymous" : path;
+        } else if (first == "Rss:") {
+            double kb = 0;
+            fields >> kb;
+            byName[current] += kb / kKbPerMb;
+        }
+    }
+    std::vector<MappedRss> result;
+    for (const auto& [name, mb] : byName) result.push_back({name, mb});
+    std::sort(result.begin(), result.end(), [](const MappedRss& a, const MappedRss& b) { return a.mb > b.mb; });
+    return result;
+}
 
 bool ProcessProbe::resetPeak() const {
     std::ofstream clear(root_ + "/clear_refs");

@@ -3,11 +3,13 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 // Time on the CPU of one thread so far, to the nanosecond.
 struct ThreadTime {
     double seconds = 0;
     bool sound = false;  // one of SDL's sound threads ("SDLAudio…")
+    std::string name;    // as the thread named itself
 };
 using ThreadTimes = std::map<pid_t, ThreadTime>;
 
@@ -15,6 +17,14 @@ using ThreadTimes = std::map<pid_t, ThreadTime>;
 struct Usage {
     double cpuSeconds = 0;
     double soundCpuSeconds = 0;
+    std::map<std::string, double> secondsByThreadName;  // threads of one name together
+};
+
+// A file mapped into a process (or "[heap]", or "anonymous"), with its
+// resident memory.
+struct MappedRss {
+    std::string name;
+    double mb = 0;
 };
 
 // Reads a running process's threads and memory from /proc.
@@ -30,6 +40,11 @@ public:
     // The high-water mark of the RSS since the start or the last
     // resetPeak(), in MB.
     double peakRssMb() const;
+    // The RSS now, in MB.
+    double rssMb() const;
+    // The resident memory of each mapped file and of the anonymous memory,
+    // largest first.
+    std::vector<MappedRss> mappings() const;
     // Lowers the high-water mark to the current RSS, so that the next peak
     // is that of what follows; false when the kernel refuses.
     bool resetPeak() const;
@@ -41,6 +56,8 @@ public:
     static double statusMb(const std::string& status, const std::string& field);
     // The first number of /proc/PID/task/TID/schedstat: nanoseconds on the CPU.
     static double schedstatSeconds(const std::string& schedstat);
+    // /proc/PID/smaps text summed by mapping, largest first.
+    static std::vector<MappedRss> mappingsIn(const std::string& smaps);
 
 private:
     std::string root_;

@@ -1,6 +1,7 @@
 #include "bench/game/ProgramRun.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/prctl.h>
@@ -11,6 +12,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "bench/game/StageTimes.h"
+
 extern char** environ;
 
 namespace {
@@ -18,11 +21,12 @@ namespace {
 // SDL's disk driver reports itself on the error stream; nothing else of the
 // program's output is wanted.
 [[noreturn]] void execProgram(const std::string& program, const std::string& audioFile,
-                              const EnvironmentChanges& changes) {
+                              const EnvironmentChanges& changes, int stageFd) {
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     int quiet = open("/dev/null", O_WRONLY);
     dup2(quiet, STDOUT_FILENO);
-    dup2(quiet, STDERR_FILENO);
+    dup2(stageFd >= 0 ? stageFd : quiet, STDERR_FILENO);
+    if (stageFd >= 0) setenv("ORBITROVE_STAGES", "1", 1);
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", audioFile.c_str(), 1);
     for (const auto& [name, value] : changes) {
@@ -31,6 +35,15 @@ namespace {
     }
     execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
     _exit(127);
+}
+
+// The write end for the program's standard error, or -1; `readEnd` the
+// bench's.
+int stagePipe(bool wanted, int& readEnd) {
+    int fds[2];
+    if (!wanted || pipe2(fds, O_CLOEXEC) != 0) return -1;
+    readEnd = fds[0];
+    return fds[1];
 }
 
 }  // namespace
@@ -46,15 +59,46 @@ void runXdotool(std::vector<std::string> args) {
     waitpid(pid, nullptr, 0);
 }
 
-ProgramRun::ProgramRun(const std::string& program, const std::string& audioFile, const EnvironmentChanges& changes)
-    : pid_(fork()) {
-    if (pid_ == 0) execProgram(program, audioFile, changes);
+ProgramRun::ProgramRun(const std::string& program, const std::string& audioFile, const EnvironmentChanges& changes,
+                       bool stages) {
+    int writeEnd = stagePipe(stages, stageFd_);
+    pid_ = fork();
+    if (pid_ == 0) {
+        if (writeEnd >= 0) writeEnd = dup(writeEnd);  // without close-on-exec
+        execProgram(program, audioFile, changes, writeEnd);
+    }
+    if (writeEnd >= 0) close(writeEnd);
     if (pid_ < 0) throw std::runtime_error("cannot start " + program);
 }
 
 ProgramRun::~ProgramRun() {
     kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
+    if (stageFd_ >= 0) close(stageFd_);
+}
+
+std::vector<std::pair<std::string, double>> ProgramRun::stages(const std::string& last,
+                                                               std::chrono::milliseconds timeout) {
+    std::vector<std::pair<std::string, double>> found;
+    std::string pending;
+    auto end = std::chrono::steady_clock::now() + timeout;
+    while (stageFd_ >= 0) {
+        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        pollfd ready{stageFd_, POLLIN, 0};
+        if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) != 1) break;
+        char buffer[4096];
+        ssize_t got = read(stageFd_, buffer, sizeof buffer);
+        if (got <= 0) break;
+        pending.append(buffer, static_cast<std::size_t>(got));
+        for (auto newline = pending.find('\n'); newline != std::string::npos; newline = pending.find('\n')) {
+            auto stage = stageOf(pending.substr(0, newline));
+            pending.erase(0, newline + 1);
+            if (!stage) continue;
+            found.push_back(*stage);
+            if (stage->first == last) return found;
+        }
+    }
+    return found;
 }
 
 void pointAt(unsigned long window, int x, int y) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <sys/types.h>
 
+#include <chrono>
+
 #include <optional>
 #include <string>
 #include <utility>
@@ -11,17 +13,22 @@ using EnvironmentChanges = std::vector<std::pair<std::string, std::optional<std:
 
 // The game started from the current folder on the display in DISPLAY, its
 // mix going to `audioFile` through SDL's disk driver, with the environment
-// changed as given; killed when this goes.
+// changed as given; killed when this goes. With `stages`, the game reports
+// its start-up stages (ORBITROVE_STAGES) into a pipe that stages() reads.
 class ProgramRun {
 public:
-    ProgramRun(const std::string& program, const std::string& audioFile, const EnvironmentChanges& changes = {});
+    ProgramRun(const std::string& program, const std::string& audioFile, const EnvironmentChanges& changes = {},
+               bool stages = false);
     ~ProgramRun();
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     pid_t pid() const { return pid_; }
+    // The stages reported until `last` has come, or `timeout` has passed.
+    std::vector<std::pair<std::string, double>> stages(const std::string& last, std::chrono::milliseconds timeout);
 
 private:
+    int stageFd_ = -1;
     pid_t pid_;
 };
 

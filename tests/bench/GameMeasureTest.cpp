@@ -14,8 +14,19 @@
 #include "bench/game/ProcessProbe.h"
 #include "bench/game/SceneGraph.h"
 #include "bench/game/SoundScan.h"
+#include "bench/game/StageTimes.h"
+#include "frame/StageLog.h"
 
 namespace {
+
+PhaseFigures phaseOf(double cpu, double sound, double peakMb, double serverCpu = -1) {
+    PhaseFigures figures;
+    figures.cpuPercent = cpu;
+    figures.audioCpuPercent = sound;
+    figures.peakRssMb = peakMb;
+    figures.serverCpuPercent = serverCpu;
+    return figures;
+}
 
 TEST(ProcessProbeTest, ReadsStatusFieldsAndSchedulerTimes) {
     std::string status = "Name:\tgame\nVmPeak:\t  400000 kB\nVmHWM:\t   61440 kB\nVmRSS:\t   40960 kB\n";
@@ -26,12 +37,53 @@ TEST(ProcessProbeTest, ReadsStatusFieldsAndSchedulerTimes) {
 }
 
 TEST(ProcessProbeTest, CountsEndedThreadsAsLastSeenAndNewOnesFromNothing) {
-    ThreadTimes before{{1, {2.0, false}}, {2, {1.0, true}}, {3, {0.5, false}}};
+    ThreadTimes before{{1, {2.0, false, "orbitrove"}}, {2, {1.0, true, "SDLAudioP2"}}, {3, {0.5, false, "loader"}}};
     // Thread 3 ended after it was last seen at 0.75 s; thread 4 is new.
-    ThreadTimes after{{1, {2.5, false}}, {2, {1.25, true}}, {3, {0.75, false}}, {4, {0.125, true}}};
+    ThreadTimes after{{1, {2.5, false, "orbitrove"}},
+                      {2, {1.25, true, "SDLAudioP2"}},
+                      {3, {0.75, false, "loader"}},
+                      {4, {0.125, true, "SDLAudioP2"}}};
     Usage used = ProcessProbe::usedBetween(before, after);
     EXPECT_DOUBLE_EQ(used.cpuSeconds, 0.5 + 0.25 + 0.25 + 0.125);
     EXPECT_DOUBLE_EQ(used.soundCpuSeconds, 0.25 + 0.125);
+    EXPECT_DOUBLE_EQ(used.secondsByThreadName["SDLAudioP2"], 0.25 + 0.125);  // threads of a name together
+    EXPECT_DOUBLE_EQ(used.secondsByThreadName["orbitrove"], 0.5);
+}
+
+TEST(ProcessProbeTest, SumsTheResidentMemoryOfEachMappingLargestFirst) {
+    std::string smaps =
+        "55d0-55e0 r-xp 00000000 08:01 123  /usr/lib/libfluidsynth.so.3\nSize: 64 kB\nRss: 1024 kB\n"
+        "55e0-55f0 r--p 00010000 08:01 123  /usr/lib/libfluidsynth.so.3\nRss: 512 kB\n"
+        "5600-5700 rw-p 00000000 00:00 0 \nRss: 4096 kB\nPss: 4000 kB\n"
+        "5700-5800 rw-p 00000000 00:00 0  [heap]\nRss: 2048 kB\n";
+    std::vector<MappedRss> mappings = ProcessProbe::mappingsIn(smaps);
+    ASSERT_EQ(mappings.size(), 3u);
+    EXPECT_EQ(mappings[0].name, "anonymous");
+    EXPECT_DOUBLE_EQ(mappings[0].mb, 4.0);
+    EXPECT_EQ(mappings[1].name, "[heap]");
+    EXPECT_EQ(mappings[2].name, "/usr/lib/libfluidsynth.so.3");
+    EXPECT_DOUBLE_EQ(mappings[2].mb, 1.5);
+}
+
+// The lines the game writes with ORBITROVE_STAGES, read back; medians in
+// the order they fall.
+TEST(StageTimesTest, ReadsTheGamesStageLinesAndTakesMediansFromExec) {
+    std::string written = StageLog::line("title screen shown", 1000.5);
+    written.pop_back();  // its newline
+    auto stage = stageOf(written);
+    ASSERT_TRUE(stage);
+    EXPECT_EQ(stage->first, "title screen shown");
+    EXPECT_DOUBLE_EQ(stage->second, 1000.5);
+    EXPECT_FALSE(stageOf("CRITICAL: You are using the SDL disk i/o audio driver!"));
+    EXPECT_FALSE(stageOf("orbitrove: stage broken"));
+    StageTimes times;
+    times.add({{"shown", 130}, {"music", 150}}, 100);
+    times.add({{"shown", 240}, {"music", 220}}, 200);
+    times.add({{"shown", 345}, {"music", 390}}, 300);
+    auto medians = times.medians();
+    ASSERT_EQ(medians.size(), 2u);
+    EXPECT_EQ(medians[0], (std::pair<std::string, double>{"shown", 40}));
+    EXPECT_EQ(medians[1], (std::pair<std::string, double>{"music", 50}));
 }
 
 // Pages mapped past the allocator, so that unmapping them gives them back.
@@ -126,9 +178,11 @@ std::string lineOf(const std::string& report, const std::string& label) {
 
 TEST(GameReportTest, MarksTheFiguresThatMissTheirTargets) {
     GameFigures f;
-    f.startupMedianMs = 100;
+    f.startup.medianMs = 40;
+    f.startup.stages = {{"title screen shown", 38}, {"first music mixed", 101}};
+    f.wholeRunPeakMb = 40.5;
     f.titleSilent.cpuPercent = 0.11;
-    f.play = {1.3, 0.9, 60.5};
+    f.play = phaseOf(1.3, 0.9, 35.5);
     f.skipStepDbfs = -59;
     f.skipEndMs = 12;
     f.expectedLaserSounds = 4;
@@ -143,7 +197,10 @@ TEST(GameReportTest, MarksTheFiguresThatMissTheirTargets) {
     EXPECT_EQ(lineOf(report, "start-up to the first window, median").find('*'), std::string::npos);
     EXPECT_NE(lineOf(report, "title, silent").find("0.11*"), std::string::npos);
     EXPECT_NE(lineOf(report, "play ").find("1.30 "), std::string::npos);
-    EXPECT_NE(lineOf(report, "play ").find("60.5*"), std::string::npos);
+    EXPECT_NE(lineOf(report, "play ").find("35.5*"), std::string::npos);
+    EXPECT_EQ(lineOf(report, "  stage: title screen shown").find('*'), std::string::npos);
+    EXPECT_NE(lineOf(report, "  stage: first music mixed").find("101.0*"), std::string::npos);
+    EXPECT_NE(lineOf(report, "peak RSS over intro, skip and play").find("40.5*"), std::string::npos);
     EXPECT_NE(lineOf(report, "skip: largest step").find('*'), std::string::npos);
     EXPECT_EQ(lineOf(report, "skip: click to its last").find('*'), std::string::npos);
     EXPECT_NE(lineOf(report, "laser: sounds heard").find("3*"), std::string::npos);
@@ -155,13 +212,13 @@ TEST(GameReportTest, MarksTheFiguresThatMissTheirTargets) {
 // Medians of an odd and an even count, and the ratio's mark.
 TEST(GameReportTest, ComparesTheMediansOfBothDisplays) {
     DisplayComparison c;
-    c.x11 = {{1.0, 0.8, 47, 0.02}, {1.2, 0.9, 47, 0.03}, {0.8, 0.7, 47, 0.02}};
-    c.wayland = {{1.6, 0.8, 50, 0.7}, {1.4, 0.8, 50, 0.7}, {1.5, 0.9, 50, 0.6}};
+    c.x11 = {phaseOf(1.0, 0.8, 47, 0.02), phaseOf(1.2, 0.9, 47, 0.03), phaseOf(0.8, 0.7, 47, 0.02)};
+    c.wayland = {phaseOf(1.6, 0.8, 50, 0.7), phaseOf(1.4, 0.8, 50, 0.7), phaseOf(1.5, 0.9, 50, 0.6)};
     std::ostringstream out;
     printDisplayComparison(out, c);
     EXPECT_NE(lineOf(out.str(), "X11, median").find("1.00"), std::string::npos);
     EXPECT_NE(lineOf(out.str(), "Wayland's CPU against X11's").find("1.50 "), std::string::npos);
-    c.wayland.push_back({1.7, 0.8, 50, 0.7});
+    c.wayland.push_back(phaseOf(1.7, 0.8, 50, 0.7));
     out.str("");
     printDisplayComparison(out, c);
     EXPECT_NE(lineOf(out.str(), "Wayland, median").find("1.55"), std::string::npos);

@@ -57,10 +57,10 @@ TEST(MidiSequence, TheSilentLengthEndsAfterTheNotesAndANewPlayerReplays) {
     MediaFiles files;
     std::string piece = files.midi("four.mid", 4);
     MidiSynth synth(44100, "/usr/share/sounds/sf2/TimGM6mb.sf2");
-    MidiSequence sounding(piece, synth);
+    MidiSequence sounding(piece);
     std::vector<std::int16_t> block(2 * 1024);
     auto playOut = [&](long& peak) {
-        sounding.prepare(0);
+        sounding.prepare(synth, 0);
         sounding.run();
         std::uint64_t frames = 0;
         for (; !sounding.finished(); frames += 1024) {

@@ -32,6 +32,7 @@ std::string organ(const MediaFiles& files, const std::string& name, int program,
 // The deck on the game's sound bank, mixed by hand as the audio thread would.
 class MidiDeckTest : public testing::Test {
 protected:
+    MidiDeckTest() { deck.attach(std::make_unique<MidiSynth>(kRate, "/usr/share/sounds/sf2/TimGM6mb.sf2")); }
     std::unique_ptr<SdlMidiTrack> track(const std::string& fileName) {
         std::uint64_t frames = MidiSequence::lengthInFrames(fileName, kRate).value();
         return std::make_unique<SdlMidiTrack>(fileName, frames, deck, lock);
@@ -53,7 +54,7 @@ protected:
     }
 
     MediaFiles files;
-    MidiDeck deck{kRate, "/usr/share/sounds/sf2/TimGM6mb.sf2"};
+    MidiDeck deck{kRate};
     std::mutex lock;
 };
 
@@ -111,10 +112,10 @@ TEST_F(MidiDeckTest, AStoppedPieceGoesOnFromWhereItStoodWithItsOwnInstrument) {
 }
 
 TEST_F(MidiDeckTest, ASequenceStartsAtTheTickItWasPreparedAt) {
-    MidiSequence sequence(organ(files, "organ.mid", 19, 16), deck.synth());
-    sequence.prepare(1234);
+    MidiSequence sequence(organ(files, "organ.mid", 19, 16));
+    sequence.prepare(deck.synth(), 1234);
     EXPECT_EQ(sequence.halt(), 1234);  // halted before it ran
-    sequence.prepare(3000);
+    sequence.prepare(deck.synth(), 3000);
     sequence.run();
     std::vector<std::int16_t> block(2 * 64);
     deck.synth().render(block.data(), 64);
@@ -150,6 +151,36 @@ TEST_F(MidiDeckTest, APlayWhileSoundingContinuesWithoutAFade) {
     EXPECT_GT(peak(on, 0, static_cast<std::size_t>(deck.fadeFrames()) * 2), 1000);
     EXPECT_EQ(piece->position(), 600u);
     EXPECT_FALSE(deck.idle());
+}
+
+// The sound bank loads while the first screen comes up: a piece played
+// before the synthesizer is there waits, silent and at its start, and
+// sounds from its start once it arrives; stopped and rewound meanwhile, it
+// still starts from there.
+TEST(MidiDeckBeforeItsSynthesizer, APiecePlayedEarlyWaitsSilentlyAndStartsFromItsBeginning) {
+    MediaFiles files;
+    std::mutex lock;
+    MidiDeck deck{kRate};
+    std::string fileName = organ(files, "organ.mid", 19, 16);
+    SdlMidiTrack piece(fileName, MidiSequence::lengthInFrames(fileName, kRate).value(), deck, lock);
+    piece.play();
+    std::vector<std::int16_t> early(2 * 1024, 0);
+    deck.mix(early.data(), 1024);
+    EXPECT_EQ(*std::max_element(early.begin(), early.end()), 0);
+    EXPECT_EQ(piece.position(), 0u);
+    EXPECT_FALSE(deck.idle());  // the device stays awake for it
+    piece.stop();
+    piece.rewind();
+    piece.play();
+    deck.attach(std::make_unique<MidiSynth>(kRate, "/usr/share/sounds/sf2/TimGM6mb.sf2"));
+    std::vector<std::int16_t> out(2 * static_cast<std::size_t>(kRate / 2), 0);
+    for (int done = 0; done < kRate / 2; done += 1024)
+        deck.mix(out.data() + 2 * done, std::min(1024, kRate / 2 - done));
+    int font = 0, bank = 0, preset = 0;
+    fluid_synth_get_program(deck.synth().handle(), 0, &font, &bank, &preset);
+    EXPECT_EQ(preset, 19);  // its own instrument, set at its start
+    EXPECT_GT(*std::max_element(out.begin(), out.end()), 1000);
+    EXPECT_EQ(piece.position(), 500u);
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ MidiFile parse(const std::string& bytes) { return MidiFile::parse({bytes.begin()
 // one block of its own at a time.
 std::uint64_t renderedFrames(const std::string& fileName, int sampleRate) {
     MidiSynth synth(sampleRate, {});
-    MidiSequence silent(fileName, synth);
-    silent.prepare(0);
+    MidiSequence silent(fileName);
+    silent.prepare(synth, 0);
     silent.run();
     std::vector<std::int16_t> scratch(2 * 64);
     std::uint64_t frames = 0;

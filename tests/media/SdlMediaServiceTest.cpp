@@ -9,13 +9,16 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <sstream>
 #include <thread>
 
 #include "MediaFiles.h"
 #include "frame/Scheduler.h"
+#include "frame/StageLog.h"
 #include "frame/headless/HeadlessPlatform.h"
 #include "media/MediaErrors.h"
 #include "media/SdlMediaService.h"
@@ -178,7 +181,36 @@ TEST_F(SdlMediaServiceTest, FilesThatCannotOpenGiveTheirErrors) {
     MediaService::Device device = 0;
     EXPECT_EQ(service.open("no/such.wav", device), 1u);
     EXPECT_EQ(service.open(files.text("bad.mid", "nonsense"), device), 3u);
+    // A video is checked by its header before its decoder is loaded.
+    EXPECT_EQ(service.open(files.text("bad.avi", "RIFF....AVI LIST but no header"), device), 3u);
+    EXPECT_EQ(service.open(files.text("song.avi", "MThd nonsense"), device), 3u);
+    std::ifstream intro("data/intro.avi", std::ios::binary);
+    std::string cut(2048, '\0');
+    intro.read(cut.data(), static_cast<std::streamsize>(cut.size()));
+    EXPECT_EQ(service.open(files.text("cut.avi", cut), device), 3u);  // cut inside its header
     EXPECT_FALSE(service.errorText(1).empty());
+}
+
+// Nothing waits for the sound bank: the intro music is opened and played
+// before its synthesizer is there, and sounds once it is; each stage is
+// told as it comes, in that order.
+TEST_F(SoundLoop, TheSynthesizerLoadsOffTheCallersThreadAndAPieceWaitingStartsOnIt) {
+    std::ostringstream said;
+    StageLog stages(&said);
+    SdlMediaService service(loop, {}, &stages);
+    auto intro = open(service, "data/intro.mid");
+    service.play(intro);
+    EXPECT_TRUE(service.playing(intro));
+    ASSERT_TRUE(soon([&] { return service.position(intro) >= 200; }));
+    std::string log = said.str();
+    auto device = log.find("stage sound device open");
+    auto synth = log.find("stage synthesizer ready");
+    auto music = log.find("stage first music mixed");
+    ASSERT_NE(device, std::string::npos);
+    ASSERT_NE(synth, std::string::npos);
+    ASSERT_NE(music, std::string::npos);
+    EXPECT_LT(device, synth);
+    EXPECT_LT(synth, music);
 }
 
 // A named pipe, a folder or a symbolic-link loop in a media file's place is

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <stdexcept>
 #include <string>
+#include <thread>
 
 #include "frame/FrameFixture.h"
 #include "frame/Panel.h"
 #include "media/HeadlessMediaService.h"
+#include "media/LateVideo.h"
 #include "media/MediaPlayer.h"
 #include "media/VideoDecoder.h"
 
@@ -22,6 +27,59 @@ bool videoLibraryLoaded() {
     for (std::string line; std::getline(maps, line);)
         if (line.find("libavcodec.so") != std::string::npos) return true;
     return false;
+}
+
+// A source whose every picture is one colour, and that counts its rewinds.
+class Painted : public VideoSource {
+public:
+    Painted(Rgb colour, std::uint64_t length) : length_(length) {
+        picture_.width = picture_.height = 2;
+        picture_.pixels.assign(4, colour);
+    }
+    const Bitmap& pictureAt(std::uint64_t) override { return picture_; }
+    void rewind() override { ++rewinds; }
+    std::uint32_t frameInterval() const override { return 40; }
+    std::uint64_t length() const override { return length_; }
+    int rewinds = 0;
+
+private:
+    Bitmap picture_;
+    std::uint64_t length_;
+};
+
+bool decodingSoon(LateVideo& video) {
+    for (int i = 0; i < 3000 && !video.decoding(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    return video.decoding();
+}
+
+// The header's facts at once; its blank pictures until the decoder has
+// opened on its own thread, the decoder's from then on.
+TEST(LateVideo, ShowsTheHeadersBlankPicturesUntilItsDecoderHasOpened) {
+    std::promise<void> gate;
+    auto opened = gate.get_future().share();
+    LateVideo video(std::make_unique<Painted>(0x000000, 8000), [opened] {
+        opened.wait();
+        return std::unique_ptr<VideoSource>(std::make_unique<Painted>(0xFFFFFF, 7960));
+    });
+    EXPECT_EQ(video.length(), 8000u);
+    EXPECT_EQ(video.frameInterval(), 40u);
+    EXPECT_EQ(video.pictureAt(40).pixels[0], 0x000000u);
+    EXPECT_FALSE(video.decoding());
+    gate.set_value();
+    ASSERT_TRUE(decodingSoon(video));
+    EXPECT_EQ(video.pictureAt(80).pixels[0], 0xFFFFFFu);
+    EXPECT_EQ(video.length(), 8000u);  // the header's, as when it opened
+}
+
+TEST(LateVideo, AFileItsDecoderRefusesKeepsItsBlankPictures) {
+    LateVideo video(std::make_unique<Painted>(0x000000, 8000),
+                    []() -> std::unique_ptr<VideoSource> { throw std::runtime_error("no video stream"); });
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_FALSE(video.decoding());
+        EXPECT_EQ(video.pictureAt(static_cast<std::uint64_t>(i) * 40).pixels[0], 0x000000u);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    video.rewind();
 }
 
 TEST(VideoDecoder, PicturesComeDueInOrderAndRewindStartsOver) {

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Serves two damaged copies of the site (data/ship.bmp that no browser can
+# decode, at picture/; data/laser.wav missing, at media/) and runs
+# startup_box_test.mjs on them. Usage: startup_box_test.sh SITE_DIR.
+# Skipped (77) without a site (make test builds it with Emscripten).
+set -eu
+site=$1
+here=$(dirname "$0")
+if [ ! -f "$site/index.html" ]; then
+    echo "SKIP: no site at '$site' (make test builds it with Emscripten)"
+    exit 77
+fi
+served=$(mktemp -d)
+trap 'rm -rf "$served"' EXIT
+cp -R "$site" "$served/picture"
+printf 'XX' | dd of="$served/picture/data/ship.bmp" bs=1 conv=notrunc 2>/dev/null
+cp -R "$site" "$served/media"
+rm "$served/media/data/laser.wav"
+"$here/../browser-run-test" "$served" "$here/startup_box_test.mjs"
