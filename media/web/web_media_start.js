@@ -1,18 +1,22 @@
 // What the browser build's media need before the program starts (linked in
 // as a --pre-js). A browser lets a page sound only once the person has
-// touched it, so the program waits for the page's start (a press of its
-// start button, #orbitrove-start, or any key; at once where the page has
-// none): then the audio graph is made, the music worklet loaded with the
+// touched it, so the program waits for the page's start (a click on its
+// start page, #orbitrove-start, but for its links, or any key; at once
+// where the page has none): then the audio graph is made, the music worklet loaded with the
 // sound font, and the program runs, its intro and music included. The
-// files are fetched meanwhile (page_files.js), and with them the waves are
-// decoded (orbitroveDecodeSound) and the videos' browser versions loaded
-// (orbitroveLoadVideo). Without Web Audio, or when the worklet does not
-// load, the program plays silently, as on a desktop without a sound card.
+// files are fetched meanwhile (page_files.js), and as they come the waves
+// are decoded and the videos' browser versions loaded. Without Web Audio,
+// or when the worklet does not load, the program plays silently, as on a
+// desktop without a sound card.
 //
 // The site holds the worklet's files and the sound font in sound/, and the
 // videos, transcoded for the browser, in video/ (main/web/site.cmake).
 Module['orbitroveSounds'] = new Map();
 Module['orbitroveVideos'] = new Map();
+Module['orbitroveFileReaders'] = (Module['orbitroveFileReaders'] || []).concat(async function (path, bytes) {
+  if (orbitroveIsSound(path)) Module['orbitroveSounds'].set(path, await orbitroveDecodeSound(bytes));
+  if (orbitroveIsVideo(path)) Module['orbitroveVideos'].set(path, await orbitroveLoadVideo(path));
+});
 Module['preRun'] = [].concat(Module['preRun'] || [], function () {
   addRunDependency('orbitrove-start');
   orbitroveStartPressed()
@@ -37,6 +41,7 @@ function orbitroveStartPressed() {
   return new Promise(function (resolve) {
     function go(event) {
       if (event.type === 'keydown' && (event.repeat || event.key === 'Tab')) return;
+      if (event.type === 'click' && event.target.closest('a')) return;
       event.preventDefault();
       window.removeEventListener('keydown', go, true);
       start.removeEventListener('click', go);
