@@ -15,7 +15,8 @@ import process from 'node:process';
 
 import { withPage } from './browser.mjs';
 import {
-    clickAt, compareWithPicture, endStatus, kPatience, moveTo, onPage, shownWindows, spriteMatch, staysIdle, theScreen,
+    clickAt, compareWithPicture, endStatus, kPatience, moveTo, onPage, pressStart, shownWindows, spriteMatch, staysIdle,
+    theScreen,
 } from './game_page.mjs';
 
 const nativeTitle = readFileSync(process.argv[2]);
@@ -103,6 +104,7 @@ async function hintOfTheQuitIcon(page, game) {
 }
 
 await withPage('', async (page) => {
+    await pressStart(page);
     const title = await theTitle(page);
     await skipTheIntro(page, title);
     const game = await startTheGame(page, title);
