@@ -23,6 +23,10 @@ Module['preRun'] = [].concat(Module['preRun'] || [], function () {
     .then(orbitroveOpenAudio)
     .then(function (audio) {
       Module['orbitroveAudio'] = audio;
+      // Once the program has ended, nothing sounds any more.
+      if (audio) window.addEventListener('orbitrove-ended', function () {
+        audio.context.close();
+      });
       removeRunDependency('orbitrove-start');
     });
 });

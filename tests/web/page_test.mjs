@@ -7,7 +7,7 @@
 // icon's hint comes up below the pointer and goes when the pointer leaves
 // the screen; a press on the icon holds the pointer until its release
 // beside the screen; the quit icon ends the program and the page says so, with
-// status 0, and sleeps.
+// status 0, and sleeps; "Hrát znovu" there starts the page anew.
 // Usage (through tests/browser-run-test): page_test.mjs TITLE.bmp TEXT_RECTS_JSON
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -115,5 +115,8 @@ await withPage('', async (page) => {
     assert.equal(await endStatus(page), 0);
     assert.ok(await page.isVisible('text=Orbitrove has ended'));
     await staysIdle(page, 'the ended page');
+    await page.click('text=Hrát znovu');
+    await pressStart(page);
+    await theTitle(page);
 });
 console.log('page test passed');
