@@ -134,6 +134,7 @@ mergeInto(LibraryManager.library, {
       pictures: new Map(),
       wanted: 0,
       seeking: null,
+      written: -1,
     };
     element.addEventListener('seeked', function () {
       OrbitroveMedia.capture(video);
@@ -161,7 +162,6 @@ mergeInto(LibraryManager.library, {
     if (best < 0 || best === video.written) return -1;
     HEAPU32.set(video.pictures.get(best), target >> 2);
     video.written = best;
-    Module['orbitroveVideoShown'] = best;
     return best;
   },
 
