@@ -25,8 +25,8 @@ constexpr int kBlock = 128;
 
 int renderMusic(const std::string& midi, long frames, const std::string& out) {
     MidiSynth synth(kRate, "/usr/share/sounds/sf2/TimGM6mb.sf2");
-    MidiSequence sequence(midi, synth);
-    sequence.prepare(0);
+    MidiSequence sequence(midi);
+    sequence.prepare(synth, 0);
     sequence.run();
     std::ofstream file(out, std::ios::binary);
     std::vector<float> left(kBlock), right(kBlock), both(2 * kBlock);
