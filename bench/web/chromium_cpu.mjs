@@ -1,11 +1,12 @@
 // CPU time of the Chromium processes a program started, from /proc: each
 // process's user and system time in /proc/PID/stat (all its threads, those
 // ended included), grouped by what Chromium says the process is in its
-// --type= argument.
+// --type= argument, and each thread's, grouped by its name.
 import { execFileSync } from 'node:child_process';
 import { readdirSync, readFileSync } from 'node:fs';
 
-// The fields of /proc/PID/stat the benchmark needs. The command name is in
+// The fields of /proc/PID/stat (or /proc/PID/task/TID/stat) the benchmark
+// needs. The command name is in
 // parentheses and may itself hold spaces and parentheses, so the fields are
 // counted from the last ')'.
 export function parseStat(text) {
@@ -15,6 +16,7 @@ export function parseStat(text) {
     // After the name: state (field 3), ppid (4), ..., utime (14), stime (15).
     return {
         pid: Number(text.slice(0, text.indexOf(' '))),
+        name: text.slice(text.indexOf('(') + 1, close),
         ppid: Number(fields[1]),
         ticks: Number(fields[11]) + Number(fields[12]),
     };
@@ -73,25 +75,44 @@ export function chromiumProcesses(root = process.pid) {
 // Clock ticks a second, the unit of /proc/PID/stat's times.
 export const kTicksPerSecond = Number(execFileSync('getconf', ['CLK_TCK'], { encoding: 'utf8' }));
 
-// CPU ticks used so far by each of `processes`: Map pid -> ticks.
-export function cpuTicks(processes) {
-    const ticks = new Map();
-    for (const { pid } of processes) {
-        const stat = readProc(pid, 'stat');
-        if (stat) ticks.set(pid, parseStat(stat).ticks);
+function tasks(pid) {
+    try {
+        return readdirSync(`/proc/${pid}/task`);
+    } catch {
+        return [];
     }
-    return ticks;
 }
 
-// The share of one core (%) each kind of process used between two readings
-// `seconds` apart. A process first seen in the later reading started
-// meanwhile and counts from zero; one gone from it ended and is lost.
-export function cpuShares(processes, before, after, seconds) {
-    const shares = {};
+// CPU ticks used so far by each of `processes` (keyed by pid, grouped by
+// kind) and by each of their threads (keyed by pid/tid, grouped by kind and
+// thread name, 'main' for the main thread): {processes, threads}, each a
+// Map key -> {group, ticks}.
+export function cpuReading(processes) {
+    const reading = { processes: new Map(), threads: new Map() };
     for (const { pid, kind } of processes) {
-        if (!after.has(pid)) continue;
-        const used = after.get(pid) - (before.get(pid) ?? 0);
-        shares[kind] = (shares[kind] ?? 0) + (100 * used) / kTicksPerSecond / seconds;
+        const stat = readProc(pid, 'stat');
+        if (!stat) continue;
+        reading.processes.set(`${pid}`, { group: kind, ticks: parseStat(stat).ticks });
+        for (const tid of tasks(pid)) {
+            const line = readProc(pid, `task/${tid}/stat`);
+            if (!line) continue;
+            const { name, ticks } = parseStat(line);
+            const thread = Number(tid) === pid ? 'main' : name;
+            reading.threads.set(`${pid}/${tid}`, { group: `${kind}: ${thread}`, ticks });
+        }
+    }
+    return reading;
+}
+
+// The share of one core (%) each group used between two readings `seconds`
+// apart. What was first seen in the later reading started meanwhile and
+// counts from zero; what is gone from it ended and is lost (a process's own
+// figure keeps its ended threads' time).
+export function cpuShares(before, after, seconds) {
+    const shares = {};
+    for (const [key, { group, ticks }] of after) {
+        const used = ticks - (before.get(key)?.ticks ?? 0);
+        shares[group] = (shares[group] ?? 0) + (100 * used) / kTicksPerSecond / seconds;
     }
     return shares;
 }

@@ -42,7 +42,7 @@ export function cpuTable(phases, target) {
     const kinds = ['renderer', 'audio', 'gpu', 'browser'];
     const head = `${'phase'.padEnd(24)}${kinds.map((kind) => kind.padStart(10)).join('')}` +
         `${'others'.padStart(10)}${'r + a'.padStart(10)}${'music dBFS'.padStart(12)}   target`;
-    const rows = phases.map(({ name, shares, musicLevel, checked }) => {
+    const rows = phases.map(({ name, cpu: { kinds: shares }, musicLevel, checked }) => {
         const known = kinds.map((kind) => shares[kind] ?? 0);
         const others = Object.entries(shares).filter(([kind]) => !kinds.includes(kind))
             .reduce((sum, [, share]) => sum + share, 0);
@@ -54,4 +54,17 @@ export function cpuTable(phases, target) {
             .trimEnd();
     });
     return [head, ...rows];
+}
+
+// The threads that used at least 0.1 % of a core in a phase, busiest in the
+// last phase first, with their share in each phase.
+export function threadTable(phases) {
+    const share = (phase, thread) => phase.cpu.threads[thread] ?? 0;
+    const last = phases[phases.length - 1];
+    const threads = [...new Set(phases.flatMap((phase) => Object.keys(phase.cpu.threads)))]
+        .filter((thread) => phases.some((phase) => share(phase, thread) >= 0.1))
+        .sort((a, b) => share(last, b) - share(last, a) || a.localeCompare(b));
+    const head = `${'thread'.padEnd(32)}${phases.map((phase) => phase.name.padStart(20)).join('')}`;
+    return [head, ...threads.map((thread) =>
+        `${thread.padEnd(32)}${phases.map((phase) => share(phase, thread).toFixed(2).padStart(20)).join('')}`)];
 }

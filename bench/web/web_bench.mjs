@@ -14,9 +14,9 @@ import { parseArgs } from 'node:util';
 import { launchChromium } from '../../tests/web/browser.mjs';
 import { clickAt, moveTo, pressStart, shownWindows, theScreen } from '../../tests/web/game_page.mjs';
 import { serveFolder } from '../../tests/web/serve.mjs';
-import { chromiumProcesses, cpuShares, cpuTicks } from './chromium_cpu.mjs';
+import { chromiumProcesses, cpuReading, cpuShares } from './chromium_cpu.mjs';
 import { firstSoundTime, installTimingProbe, timesOnceSet } from './page_timing.mjs';
-import { cpuTable, figureLine, kMegabyte, median, transferTable } from './report.mjs';
+import { cpuTable, figureLine, kMegabyte, median, threadTable, transferTable } from './report.mjs';
 import { transferRows, transferTotals } from './transfer.mjs';
 
 // The title screen's start button, which opens the game screen.
@@ -72,14 +72,18 @@ async function musicLevel(page) {
     });
 }
 
-// CPU of every Chromium process of this program over `seconds`, by kind.
+// CPU of every Chromium process of this program over `seconds`, by kind of
+// process and by thread: {kinds, threads}.
 async function measureCpu(page, seconds) {
-    const before = cpuTicks(chromiumProcesses());
+    const before = cpuReading(chromiumProcesses());
     const startedAt = performance.now();
     await page.waitForTimeout(seconds * 1000);
-    const processes = chromiumProcesses();
-    const after = cpuTicks(processes);
-    return cpuShares(processes, before, after, (performance.now() - startedAt) / 1000);
+    const after = cpuReading(chromiumProcesses());
+    const elapsed = (performance.now() - startedAt) / 1000;
+    return {
+        kinds: cpuShares(before.processes, after.processes, elapsed),
+        threads: cpuShares(before.threads, after.threads, elapsed),
+    };
 }
 
 // The title with its intro, then the game: CPU in each, and the files the
@@ -91,7 +95,7 @@ async function playTheGame(browser, address, seconds, served) {
         await pressStart(page);
         const title = await theScreen(page);
         const titleShown = Date.now();
-        const titleShares = await measureCpu(page, seconds);
+        const titleCpu = await measureCpu(page, seconds);
         const titleLevel = await musicLevel(page);
         await page.waitForTimeout(Math.max(0, titleShown + kIntroMs - Date.now()));
         await moveTo(page, title, kStartButton.x, kStartButton.y);
@@ -99,15 +103,15 @@ async function playTheGame(browser, address, seconds, served) {
         const game = await theScreen(page, title.id);
         await page.waitForTimeout(kSettleMs);
         const fetched = [...served];
-        const playShares = await measureCpu(page, seconds);
+        const playCpu = await measureCpu(page, seconds);
         const playLevel = await musicLevel(page);
         const gameLeft = !(await shownWindows(page)).some((shown) => shown.id === game.id);
         return {
             fetched,
             gameLeft,
             phases: [
-                { name: 'title, intro music', shares: titleShares, musicLevel: titleLevel, checked: false },
-                { name: 'play', shares: playShares, musicLevel: playLevel, checked: true },
+                { name: 'title, intro music', cpu: titleCpu, musicLevel: titleLevel, checked: false },
+                { name: 'play', cpu: playCpu, musicLevel: playLevel, checked: true },
             ],
         };
     } finally {
@@ -145,6 +149,9 @@ function printReport(root, timed, play, seconds) {
         `CPU, % of one core, ${seconds} s a phase:`,
         ...cpuTable(play.phases, within(8)),
         '* misses its target',
+        '',
+        'CPU by thread, % of one core (threads of a name summed):',
+        ...threadTable(play.phases),
     ]);
     if (play.gameLeft) console.log('The game screen was gone at the end of play: its figure is not of play.');
 }

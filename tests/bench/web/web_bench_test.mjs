@@ -6,7 +6,7 @@ import { randomBytes } from 'node:crypto';
 import { describe, test } from 'node:test';
 
 import { commandArgs, cpuShares, kTicksPerSecond, parseStat, processKind } from '../../../bench/web/chromium_cpu.mjs';
-import { cpuTable, figureLine, median } from '../../../bench/web/report.mjs';
+import { cpuTable, figureLine, median, threadTable } from '../../../bench/web/report.mjs';
 import { fileKind, transferRows, transferTotals } from '../../../bench/web/transfer.mjs';
 
 // A /proc/PID/stat line with the given name, parent and times.
@@ -17,8 +17,10 @@ function statLine(pid, name, ppid, utime, stime) {
 
 describe('process lines', () => {
     test('the fields come after the name, whatever it holds', () => {
-        assert.deepEqual(parseStat(statLine(4242, 'chromium', 17, 150, 25)), { pid: 4242, ppid: 17, ticks: 175 });
-        assert.deepEqual(parseStat(statLine(9, 'Web (Content) 2', 3, 7, 1)), { pid: 9, ppid: 3, ticks: 8 });
+        assert.deepEqual(parseStat(statLine(4242, 'chromium', 17, 150, 25)),
+            { pid: 4242, name: 'chromium', ppid: 17, ticks: 175 });
+        assert.deepEqual(parseStat(statLine(9, 'Web (Content) 2', 3, 7, 1)),
+            { pid: 9, name: 'Web (Content) 2', ppid: 3, ticks: 8 });
     });
 
     test('a line without a name is refused', () => {
@@ -53,17 +55,15 @@ describe('Chromium processes', () => {
 });
 
 describe('CPU shares', () => {
-    const processes = [
-        { pid: 1, kind: 'renderer' }, { pid: 2, kind: 'renderer' }, { pid: 3, kind: 'audio' },
-        { pid: 4, kind: 'gpu' }, { pid: 5, kind: 'audio' },
-    ];
     const seconds = 10;
     const percent = (ticks) => (100 * ticks) / kTicksPerSecond / seconds;
+    const reading = (entries) => new Map(entries.map(([key, group, ticks]) => [key, { group, ticks }]));
 
-    test('processes of a kind are summed, each over what it used between the readings', () => {
-        const before = new Map([[1, 100], [2, 50], [3, 1000], [4, 7]]);
-        const after = new Map([[1, 160], [2, 70], [3, 1010], [4, 7], [5, 30]]);
-        const shares = cpuShares(processes, before, after, seconds);
+    test('what is of a group is summed, each over what it used between the readings', () => {
+        const before = reading([['1', 'renderer', 100], ['2', 'renderer', 50], ['3', 'audio', 1000], ['4', 'gpu', 7]]);
+        const after = reading([['1', 'renderer', 160], ['2', 'renderer', 70], ['3', 'audio', 1010], ['4', 'gpu', 7],
+            ['5', 'audio', 30]]);
+        const shares = cpuShares(before, after, seconds);
         assert.equal(Object.keys(shares).length, 3);
         assert.ok(Math.abs(shares.renderer - percent(80)) < 1e-9);
         // The second audio process started meanwhile: all its time counts.
@@ -71,9 +71,8 @@ describe('CPU shares', () => {
         assert.equal(shares.gpu, 0);
     });
 
-    test('a process gone at the second reading is left out', () => {
-        const shares = cpuShares(processes.slice(0, 1), new Map([[1, 100]]), new Map(), seconds);
-        assert.deepEqual(shares, {});
+    test('what is gone at the second reading is left out', () => {
+        assert.deepEqual(cpuShares(reading([['1', 'renderer', 100]]), new Map(), seconds), {});
     });
 });
 
@@ -136,16 +135,29 @@ describe('report', () => {
         assert.equal(median([4, 1, 3, 2]), 2.5);
     });
 
+    const phase = (name, kinds, threads, musicLevel, checked) => ({ name, cpu: { kinds, threads }, musicLevel, checked });
+
     test('CPU: renderer and audio together against the target, other kinds summed apart', () => {
         const [, title, play] = cpuTable([
-            { name: 'title', shares: { renderer: 20, audio: 1 }, musicLevel: -36, checked: false },
-            { name: 'play', shares: { renderer: 7, audio: 1.5, gpu: 1, zygote: 0.25, network: 0.5 },
-              musicLevel: -Infinity, checked: true },
+            phase('title', { renderer: 20, audio: 1 }, {}, -36, false),
+            phase('play', { renderer: 7, audio: 1.5, gpu: 1, zygote: 0.25, network: 0.5 }, {}, -Infinity, true),
         ], within(8));
         assert.match(title, /21\.00 \s+-36\.0$/);
         const cells = play.split(/\s+/);
         assert.deepEqual(cells.slice(1, 6), ['7.00', '1.50', '1.00', '0.00', '0.75']);
         assert.equal(cells[6], '8.50*');
         assert.equal(cells[7], 'silent');
+    });
+
+    test('threads: those busy in any phase, the busiest in the last phase first', () => {
+        const [, ...rows] = threadTable([
+            phase('title', {}, { 'renderer: Media': 3, 'renderer: idle': 0.05, 'gpu: Viz': 0.5 }, 0, false),
+            phase('play', {}, { 'renderer: main': 4, 'gpu: Viz': 2, 'renderer: idle': 0.09 }, 0, true),
+        ]);
+        assert.deepEqual(rows.map((row) => row.split(/\s{2,}/)), [
+            ['renderer: main', '0.00', '4.00'],
+            ['gpu: Viz', '0.50', '2.00'],
+            ['renderer: Media', '3.00', '0.00'],
+        ]);
     });
 });
