@@ -3,9 +3,10 @@
 // the transfer sums and the report's marks.
 import assert from 'node:assert/strict';
 import { randomBytes } from 'node:crypto';
+import process from 'node:process';
 import { describe, test } from 'node:test';
 
-import { commandArgs, cpuShares, kTicksPerSecond, parseStat, processKind } from '../../../bench/web/chromium_cpu.mjs';
+import { commandArgs, cpuReading, cpuShares, kTicksPerSecond, parseStat, processKind } from '../../../bench/web/chromium_cpu.mjs';
 import { cpuTable, figureLine, median, threadTable } from '../../../bench/web/report.mjs';
 import { fileKind, transferRows, transferTotals } from '../../../bench/web/transfer.mjs';
 
@@ -21,6 +22,24 @@ describe('process lines', () => {
             { pid: 4242, name: 'chromium', ppid: 17, ticks: 175 });
         assert.deepEqual(parseStat(statLine(9, 'Web (Content) 2', 3, 7, 1)),
             { pid: 9, name: 'Web (Content) 2', ppid: 3, ticks: 8 });
+    });
+
+    test('a reading of this process: its time as the kernel counts it, and its threads\'', () => {
+        const start = process.cpuUsage();
+        const spent = () => {
+            const used = process.cpuUsage(start);
+            return used.user + used.system;
+        };
+        while (spent() < 200000); // 0.2 s of CPU, so that the times are well above a tick
+        const { processes, threads } = cpuReading([{ pid: process.pid, kind: 'node' }]);
+        const used = process.cpuUsage();
+        const ticks = ((used.user + used.system) / 1e6) * kTicksPerSecond;
+        const own = processes.get(`${process.pid}`);
+        assert.equal(own.group, 'node');
+        assert.ok(Math.abs(own.ticks - ticks) <= 2, `${own.ticks} ticks against ${ticks} from getrusage`);
+        assert.equal(threads.get(`${process.pid}/${process.pid}`).group, 'node: main');
+        const all = [...threads.values()].reduce((sum, thread) => sum + thread.ticks, 0);
+        assert.ok(all <= own.ticks + threads.size && all >= own.ticks - threads.size, `threads ${all}, process ${own.ticks}`);
     });
 
     test('a line without a name is refused', () => {
