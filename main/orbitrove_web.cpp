@@ -1,6 +1,7 @@
 // The game in a browser page: the program on the browser back end, with the
-// page's pictures, the canvas typesetter's text, and media that play
-// silently on the loop's clock, measured by their headers.
+// page's pictures, the canvas typesetter's text, and its media on the page:
+// sounds on Web Audio, music on js-synthesizer's FluidSynth, the video's
+// pictures from the browser's decoder.
 #include <iostream>
 #include <memory>
 
@@ -8,17 +9,20 @@
 #include "frame/web/WebPictureReader.h"
 #include "frame/web/WebPlatform.h"
 #include "media/HeaderReader.h"
-#include "media/HeadlessMediaService.h"
+#include "media/web/BrowserSoundOutput.h"
+#include "media/web/WebMediaService.h"
+#include "media/web/WebVideoSource.h"
 #include "screens/Program.h"
 
 namespace {
 
 // What the program runs on, kept for the page's life: the browser calls
 // into it long after main has returned. The platform outlives the program,
-// and its text and pictures outlive the platform.
+// and its text, pictures and sound outlive the platform.
 struct Page {
     CanvasTypesetter typesetter;
     WebPictureReader pictures;
+    BrowserSoundOutput sound;
     WebPlatform platform{typesetter, pictures};
     std::unique_ptr<Program> program;
 
@@ -34,7 +38,9 @@ struct Page {
 int main() {
     static Page page;
     page.program = std::make_unique<Program>(page.platform, "orbitrove", [](Scheduler& loop) {
-        return std::make_unique<HeadlessMediaService>(loop, kHeaderReader);
+        if (page.sound.rate() == 0) std::cerr << "orbitrove: no sound device can be opened; the game plays silently\n";
+        return std::make_unique<WebMediaService>(loop, page.sound,
+                                                 MediaReader{kHeaderReader.wave, WebVideoSource::open});
     });
     if (!page.program->start(std::cerr)) {
         page.platform.afterErrorBox([] { page.end(1); });

@@ -5,7 +5,11 @@
 // picture reader takes their pixels (Module.orbitrovePictures, by path). A
 // file that cannot be fetched is left out, and one the browser cannot decode
 // is marked so: the program reports either as it does on the desktop.
+// Other parts of the page take what they need of each file as it comes:
+// each of Module.orbitroveFileReaders is called with the file's path and
+// bytes, and the program starts once all they return has settled.
 Module['orbitrovePictures'] = new Map();
+Module['orbitroveFileReaders'] = Module['orbitroveFileReaders'] || [];
 Module['preRun'] = [].concat(Module['preRun'] || [], function () {
   addRunDependency('orbitrove-files');
   orbitroveLoadFiles().then(
@@ -45,6 +49,9 @@ async function orbitroveLoadOne(path) {
   var bytes = new Uint8Array(await response.arrayBuffer());
   if (orbitroveIsPicture(path)) Module['orbitrovePictures'].set(path, await orbitroveDecode(bytes));
   else FS.writeFile(path, bytes);
+  await Promise.all(Module['orbitroveFileReaders'].map(function (read) {
+    return read(path, bytes);
+  }));
 }
 
 async function orbitroveLoadFiles() {

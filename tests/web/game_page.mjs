@@ -24,6 +24,13 @@ export async function shownWindows(page, kind = 'screen') {
     }, kind);
 }
 
+// Presses the page's start ("Hrát"), which the program waits for: the page
+// may sound from then on.
+export async function pressStart(page) {
+    await page.click('#orbitrove-start button', { timeout: kPatience });
+    await page.waitForSelector('#orbitrove-start', { state: 'detached', timeout: kPatience });
+}
+
 // Waits for exactly one shown screen other than `not` and returns it.
 export async function theScreen(page, not = null) {
     await page.waitForFunction((not) => {

@@ -7,7 +7,8 @@
 // icon's hint comes up below the pointer and goes when the pointer leaves
 // the screen; a press on the icon holds the pointer until its release
 // beside the screen; the quit icon ends the program and the page says so, with
-// status 0, and sleeps.
+// status 0, and sleeps; "Hrát znovu" there starts the page anew, and a key
+// its start page.
 // Usage (through tests/browser-run-test): page_test.mjs TITLE.bmp TEXT_RECTS_JSON
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
@@ -15,7 +16,8 @@ import process from 'node:process';
 
 import { withPage } from './browser.mjs';
 import {
-    clickAt, compareWithPicture, endStatus, kPatience, moveTo, onPage, shownWindows, spriteMatch, staysIdle, theScreen,
+    clickAt, compareWithPicture, endStatus, kPatience, moveTo, onPage, pressStart, shownWindows, spriteMatch, staysIdle,
+    theScreen,
 } from './game_page.mjs';
 
 const nativeTitle = readFileSync(process.argv[2]);
@@ -103,6 +105,7 @@ async function hintOfTheQuitIcon(page, game) {
 }
 
 await withPage('', async (page) => {
+    await pressStart(page);
     const title = await theTitle(page);
     await skipTheIntro(page, title);
     const game = await startTheGame(page, title);
@@ -113,5 +116,11 @@ await withPage('', async (page) => {
     assert.equal(await endStatus(page), 0);
     assert.ok(await page.isVisible('text=Orbitrove has ended'));
     await staysIdle(page, 'the ended page');
+    await page.click('text=Hrát znovu');
+    // The start page again, which a key starts as well as a click.
+    await page.waitForSelector('#orbitrove-start:not([hidden])', { timeout: kPatience });
+    await page.keyboard.press('Enter');
+    await page.waitForSelector('#orbitrove-start', { state: 'detached', timeout: kPatience });
+    await theTitle(page);
 });
 console.log('page test passed');

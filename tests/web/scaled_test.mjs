@@ -11,7 +11,7 @@ import { readFileSync } from 'node:fs';
 import process from 'node:process';
 
 import { withPage } from './browser.mjs';
-import { clickAt, compareWithPicture, kPatience, moveTo, shownWindows, theScreen } from './game_page.mjs';
+import { clickAt, compareWithPicture, kPatience, moveTo, pressStart, shownWindows, theScreen } from './game_page.mjs';
 
 const nativeTitle = readFileSync(process.argv[2]);
 const textAreas = JSON.parse(process.argv[3]);
@@ -38,6 +38,7 @@ async function switched(page, into, how) {
 await withPage('', async (page) => {
     await page.setViewportSize({ width: 1920, height: 1200 });
     await page.reload();
+    await pressStart(page);
     const title = await theScreen(page);
     assert.deepEqual(title.logical, { width: 632, height: 454 });
     assert.deepEqual([title.x, title.y, title.width, title.height], [328, 146, 1264, 908]);
@@ -62,6 +63,7 @@ await withPage('', async (page) => {
 await withPage('', async (page) => {
     await page.setViewportSize({ width: 632, height: 454 });
     await page.reload();
+    await pressStart(page);
     const title = await theScreen(page);
     await clickAt(page, title, 310, 436);
     await moveTo(page, title, 548, 64);

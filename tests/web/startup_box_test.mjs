@@ -1,6 +1,6 @@
 // The start-up error box in the page, for a site whose data/ship.bmp the
-// browser cannot decode (served at picture/) and one without data/laser.wav
-// (at media/): the console has the desktop's standard error text, naming
+// browser cannot decode (served at picture/), one without data/laser.wav
+// (at media/) and one whose data/laser.wav is damaged (at sound/): the console has the desktop's standard error text, naming
 // the file and the folder it was looked for in (the page's path); the box,
 // titled "Application Error", comes up centred with the error icon, and the
 // page sleeps under it. Enter, or a click on OK, ends the program with
@@ -9,7 +9,7 @@
 import assert from 'node:assert/strict';
 
 import { withPage } from './browser.mjs';
-import { clickAt, endStatus, pixelAt, staysIdle, theScreen } from './game_page.mjs';
+import { clickAt, endStatus, pixelAt, pressStart, staysIdle, theScreen } from './game_page.mjs';
 
 const kErrorRed = 0xd02020;
 
@@ -18,6 +18,7 @@ async function boxOf(page) {
     const said = [];
     page.on('console', (message) => said.push(message.text()));
     await page.reload();
+    await pressStart(page);
     const box = await theScreen(page);
     return { box, said: said.join('\n') };
 }
@@ -46,6 +47,17 @@ await withPage('media/', async (page) => {
     assert.match(said, /data\/laser\.wav \(looked for in \/media\)\.$/m);
     checkBox(box);
     await clickAt(page, box, 189, box.logical.height - 14 - 13);
+    assert.equal(await endStatus(page), 1);
+});
+await withPage('sound/', async (page) => {
+    const { box, said } = await boxOf(page);
+    assert.match(said, /^Application Error: Exception EMCIDeviceError in module orbitrove at 0{16}\.$/m);
+    assert.match(
+        said,
+        /^The media file is damaged or in a format the device cannot read: data\/laser\.wav \(looked for in \/sound\)\.$/m,
+    );
+    checkBox(box);
+    await page.keyboard.press('Enter');
     assert.equal(await endStatus(page), 1);
 });
 console.log('start-up box test passed');

@@ -1,6 +1,7 @@
 #!/bin/sh
-# Serves two damaged copies of the site (data/ship.bmp that no browser can
-# decode, at picture/; data/laser.wav missing, at media/) and runs
+# Serves three damaged copies of the site (data/ship.bmp that no browser can
+# decode, at picture/; data/laser.wav missing, at media/; data/laser.wav
+# damaged, at sound/) and runs
 # startup_box_test.mjs on them. Usage: startup_box_test.sh SITE_DIR.
 # Skipped (77) without a site (make test builds it with Emscripten).
 set -eu
@@ -16,4 +17,6 @@ cp -R "$site" "$served/picture"
 printf 'XX' | dd of="$served/picture/data/ship.bmp" bs=1 conv=notrunc 2>/dev/null
 cp -R "$site" "$served/media"
 rm "$served/media/data/laser.wav"
+cp -R "$site" "$served/sound"
+printf 'XXXX' | dd of="$served/sound/data/laser.wav" bs=1 conv=notrunc 2>/dev/null
 "$here/../browser-run-test" "$served" "$here/startup_box_test.mjs"

@@ -1,0 +1,200 @@
+// The game's page sounds and shows its intro, in headless Chromium with the
+// page's audio graph tapped (audio_tap.mjs):
+// - nothing starts before the start page is pressed; then the title screen
+//   comes up with its intro;
+// - the intro's music is what the game's own synthesizer renders of
+//   data/intro.mid, sample for sample (the same FluidSynth settings on the
+//   same sound font), and so at the same level;
+// - the intro's pictures appear in the display panel (Panel2, at 224,184 of
+//   the title screen), change as it plays, and are each the native
+//   decoder's picture of about that time, within a mean difference of 4 of
+//   255 a channel (the site's video is the intro transcoded to VP9);
+// - during the game the music sounds, and when a beam fires the laser's
+//   wave sounds over it: what the speakers get less the music is the
+//   decoded data/laser.wav.
+// Usage (through tests/browser-run-test): media_test.mjs INTRO.f32 INTRO.rgb
+// (native_media's render of the intro and its pictures). With
+// ORBITROVE_WEB_RECORDING=FILE.wav the speakers' sound is written there.
+import assert from 'node:assert/strict';
+import { readFileSync, writeFileSync } from 'node:fs';
+import process from 'node:process';
+
+import { installAudioTaps, recorded } from './audio_tap.mjs';
+import { withPage } from './browser.mjs';
+import { clickAt, moveTo, pressStart, theScreen } from './game_page.mjs';
+
+const kRate = 44100;
+const kPanel = { x: 224, y: 184 };
+const kMaxPictureDifference = 4;
+// How far (in pictures) the picture shown may be from the one the test's
+// own clock expects, counted from when it saw the title screen: the page's
+// clock and the test's are not the same one.
+const kPictureSlack = 8;
+
+const nativeIntro = new Float32Array(new Uint8Array(readFileSync(process.argv[2])).buffer);
+const nativeVideo = readVideo(process.argv[3]);
+
+function readVideo(file) {
+    const bytes = readFileSync(file);
+    const header = bytes.indexOf(10);
+    const [width, height, interval, count] = bytes.subarray(0, header).toString().split(' ').map(Number);
+    const size = width * height * 3;
+    const pictures = [];
+    for (let i = 0; i < count; ++i) pictures.push(bytes.subarray(header + 1 + i * size, header + 1 + (i + 1) * size));
+    return { width, height, interval, pictures };
+}
+
+function decibels(samples) {
+    let sum = 0;
+    for (const value of samples) sum += value * value;
+    return 10 * Math.log10(sum / samples.length);
+}
+
+function interleaved(tap, from = 0, to = tap.left.length) {
+    const out = new Float32Array(2 * (to - from));
+    for (let i = from; i < to; ++i) {
+        out[2 * (i - from)] = tap.left[i];
+        out[2 * (i - from) + 1] = tap.right[i];
+    }
+    return out;
+}
+
+function firstSound(samples, step = 1) {
+    for (let i = 0; i < samples.length; i += step) if (samples[i] !== 0) return i;
+    return -1;
+}
+
+function writeWave(file, samples) {
+    const data = Buffer.alloc(samples.length * 2);
+    samples.forEach((value, i) => data.writeInt16LE(Math.round(Math.max(-1, Math.min(1, value)) * 32767), 2 * i));
+    const header = Buffer.alloc(44);
+    header.write('RIFF', 0);
+    header.writeUInt32LE(36 + data.length, 4);
+    header.write('WAVEfmt ', 8);
+    header.writeUInt32LE(16, 16);
+    header.writeUInt16LE(1, 20);
+    header.writeUInt16LE(2, 22);
+    header.writeUInt32LE(kRate, 24);
+    header.writeUInt32LE(kRate * 4, 28);
+    header.writeUInt16LE(4, 32);
+    header.writeUInt16LE(16, 34);
+    header.write('data', 36);
+    header.writeUInt32LE(data.length, 40);
+    writeFileSync(file, Buffer.concat([header, data]));
+}
+
+// The display panel's pixels now, as 0xRRGGBB bytes.
+async function panelPicture(page, screen) {
+    const rgba = await page.evaluate(({ id, x, y, width, height }) => {
+        const canvas = document.querySelector(`canvas[data-window="${id}"]`);
+        return [...canvas.getContext('2d').getImageData(x, y, width, height).data];
+    }, { id: screen.id, ...kPanel, width: nativeVideo.width, height: nativeVideo.height });
+    return Uint8Array.from(rgba.filter((_, i) => i % 4 !== 3));
+}
+
+// The native picture most like `shown`: its index and mean channel difference.
+function nearestPicture(shown) {
+    let best = { index: -1, difference: Infinity };
+    nativeVideo.pictures.forEach((picture, index) => {
+        let sum = 0;
+        for (let i = 0; i < picture.length; ++i) sum += Math.abs(picture[i] - shown[i]);
+        const difference = sum / picture.length;
+        if (difference < best.difference) best = { index, difference };
+    });
+    return best;
+}
+
+async function watchTheIntro(page, title, shownAt) {
+    const seen = [];
+    for (const seconds of [1.5, 3, 4.5, 6]) {
+        await page.waitForTimeout(Math.max(0, shownAt + seconds * 1000 - Date.now()));
+        const elapsed = (Date.now() - shownAt) / 1000;
+        seen.push({ elapsed, ...nearestPicture(await panelPicture(page, title)) });
+    }
+    console.log('intro pictures (s after the screen, nearest native picture, mean difference):',
+        seen.map((s) => `${s.elapsed.toFixed(2)} #${s.index} ${s.difference.toFixed(2)}`).join(', '));
+    for (const [i, s] of seen.entries()) {
+        assert.ok(s.difference <= kMaxPictureDifference, `picture ${i} is no native picture: ${s.difference}`);
+        const due = (s.elapsed * 1000) / nativeVideo.interval;
+        assert.ok(Math.abs(s.index - due) <= kPictureSlack, `picture #${s.index} shown when #${Math.floor(due)} is due`);
+        if (i === 0) continue;
+        const expected = ((s.elapsed - seen[i - 1].elapsed) * 1000) / nativeVideo.interval;
+        const advanced = s.index - seen[i - 1].index;
+        assert.ok(advanced > 0, `the intro's picture did not change: #${s.index}`);
+        assert.ok(Math.abs(advanced - expected) <= kPictureSlack, `the intro ran ${advanced} pictures in ${expected}`);
+    }
+}
+
+// The intro's music from its first sound is the native render's.
+function checkTheIntroMusic(total) {
+    const web = interleaved(total);
+    const start = firstSound(web);
+    const nativeStart = firstSound(nativeIntro);
+    assert.ok(start >= 0, 'the intro is silent');
+    const frames = Math.min(nativeIntro.length - nativeStart, web.length - start);
+    assert.ok(frames >= 2 * 5 * kRate, `only ${frames / 2 / kRate} s of the intro were heard`);
+    let differing = 0;
+    for (let i = 0; i < frames; ++i) if (web[start + i] !== nativeIntro[nativeStart + i]) ++differing;
+    const webLevel = decibels(web.subarray(start, start + frames));
+    const nativeLevel = decibels(nativeIntro.subarray(nativeStart, nativeStart + frames));
+    console.log(`intro: ${(frames / 2 / kRate).toFixed(2)} s compared, ${differing} samples differ; ` +
+        `level ${webLevel.toFixed(2)} dBFS in the page, ${nativeLevel.toFixed(2)} dBFS natively`);
+    assert.equal(differing, 0, 'the intro is not the native render');
+}
+
+// The frames both taps recorded, each from the same frame of the audio clock.
+function overlap(...taps) {
+    const from = Math.max(...taps.map((tap) => tap.from));
+    const to = Math.min(...taps.map((tap) => tap.from + tap.left.length));
+    assert.ok(to > from, 'the taps recorded no frame in common');
+    return taps.map((tap) => ({
+        from, left: tap.left.subarray(from - tap.from, to - tap.from), right: tap.right.subarray(from - tap.from, to - tap.from),
+    }));
+}
+
+// What the speakers got less the music is the laser's wave, each time it sounds.
+async function checkTheGameSound(page, taps) {
+    const [total, music] = overlap(taps.total, taps.music);
+    const gameLevel = decibels(interleaved(total));
+    const laser = await page.evaluate(async () => {
+        const bytes = await (await fetch('data/laser.wav')).arrayBuffer();
+        const decoded = await new OfflineAudioContext(1, 1, 44100).decodeAudioData(bytes);
+        return [...decoded.getChannelData(0)];
+    });
+    const residual = total.left.map((value, i) => value - music.left[i]);
+    const start = firstSound(residual.map((value) => (Math.abs(value) > 1e-4 ? value : 0)));
+    assert.ok(start >= 0, 'no laser was heard in the game');
+    const lead = firstSound(laser.map((value) => (Math.abs(value) > 1e-4 ? value : 0)));
+    let worst = 0;
+    for (let i = 0; i + lead < laser.length && start + i < residual.length; ++i)
+        worst = Math.max(worst, Math.abs(residual[start + i] - laser[lead + i]));
+    console.log(`game: level ${gameLevel.toFixed(2)} dBFS with the music at ${decibels(interleaved(music)).toFixed(2)}` +
+        ` dBFS; the laser at ${(start / kRate).toFixed(2)} s, at most ${worst.toExponential(1)} from its wave`);
+    assert.ok(decibels(interleaved(music)) > -40, 'the game is silent');
+    assert.ok(worst < 1e-5, 'what sounds over the music is not the laser');
+}
+
+await withPage('', async (page) => {
+    await installAudioTaps(page);
+    await page.reload();
+    await page.waitForTimeout(500);
+    assert.equal(await page.locator('canvas').count(), 0, 'the program started before the start page was pressed');
+    assert.equal(await page.evaluate(() => typeof window.Module?.orbitroveAudio), 'undefined');
+    await pressStart(page);
+    const title = await theScreen(page);
+    const shownAt = Date.now();
+    await watchTheIntro(page, title, shownAt);
+    await page.waitForTimeout(Math.max(0, shownAt + 8000 - Date.now()));
+    const intro = await recorded(page);
+    checkTheIntroMusic(intro.total);
+
+    await moveTo(page, title, 548, 64);
+    await clickAt(page, title, 548, 64);
+    await theScreen(page, title.id);
+    await page.waitForTimeout(15000);
+    const game = await recorded(page);
+    await checkTheGameSound(page, game);
+    const recording = process.env.ORBITROVE_WEB_RECORDING;
+    if (recording) writeWave(recording, Float32Array.from([...interleaved(intro.total), ...interleaved(game.total)]));
+});
+console.log('media test passed');
