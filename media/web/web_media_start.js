@@ -44,7 +44,9 @@ function orbitroveStartPressed() {
   start.hidden = false;
   return new Promise(function (resolve) {
     function go(event) {
-      if (event.type === 'keydown' && (event.repeat || event.key === 'Tab')) return;
+      // Keys that move the focus or ask something of the browser are its own.
+      if (event.type === 'keydown' && (event.repeat || event.key === 'Tab' || /^F\d+$/.test(event.key) ||
+                                       event.ctrlKey || event.altKey || event.metaKey)) return;
       if (event.type === 'click' && event.target.closest('a')) return;
       event.preventDefault();
       window.removeEventListener('keydown', go, true);
