@@ -23,13 +23,16 @@ export function parseStat(text) {
 }
 
 // What a Chromium process is, from its arguments: 'browser' (no --type),
-// 'renderer', 'gpu', 'audio' (the audio service's utility process), or the
-// type or utility service named.
+// 'renderer', 'webui' (the renderer of Chromium's own pages), 'gpu', 'audio'
+// (the audio service's utility process), or the type or utility service
+// named.
 export function processKind(args) {
     const value = (name) => args.find((arg) => arg.startsWith(`--${name}=`))?.slice(name.length + 3);
     const type = value('type');
     if (!type) return 'browser';
     if (type === 'gpu-process') return 'gpu';
+    // The renderer of Chromium's own pages, not of the page measured.
+    if (type === 'renderer' && args.includes('--top-chrome-webui')) return 'webui';
     if (type !== 'utility') return type;
     const service = value('utility-sub-type') ?? 'utility';
     return service === 'audio.mojom.AudioService' ? 'audio' : service;

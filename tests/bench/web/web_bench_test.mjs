@@ -55,6 +55,7 @@ describe('Chromium processes', () => {
         assert.equal(kind('/usr/lib/chromium/chromium\0--type=renderer\0--lang=en-US\0'), 'renderer');
         assert.equal(kind('/usr/lib/chromium/chromium\0--type=gpu-process\0'), 'gpu');
         assert.equal(kind('/usr/lib/chromium/chromium\0--type=zygote\0'), 'zygote');
+        assert.equal(kind('/usr/lib/chromium/chromium\0--type=renderer\0--top-chrome-webui\0'), 'webui');
     });
 
     test('utility processes are told apart by their service; the audio service is "audio"', () => {
