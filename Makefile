@@ -12,7 +12,7 @@ CMAKE_FLAGS ?=
 # folder it enters and leaves.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: run test assets build deps test-deps bench sim web-sim web web-run package clean
+.PHONY: run test assets build deps test-deps bench sim web-sim web web-run web-bench package clean
 
 deps:
 	@scripts/install-deps
@@ -62,6 +62,12 @@ web: test-deps
 web-run: web
 	@echo "Orbitrove is served at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops it)"
 	@python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(SITE_BUILD)/site
+
+# The site's size, start-up and CPU in headless Chromium (bench/README.md);
+# WEB_BENCH_FLAGS="--seconds 10" for a quick look.
+WEB_BENCH_FLAGS ?=
+web-bench: web
+	node bench/web/web_bench.mjs $(WEB_BENCH_FLAGS) $(SITE_BUILD)/site
 
 # The generators build only here and for the tests, never for `make run`.
 assets: deps

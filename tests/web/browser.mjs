@@ -13,12 +13,17 @@ export function siteAddress() {
     return address;
 }
 
+// Debian's Chromium, headless. Chromium refuses to run as root inside its
+// sandbox; CI runs as root.
+export function launchChromium() {
+    const args = process.getuid?.() === 0 ? ['--no-sandbox'] : [];
+    return chromium.launch({ executablePath: kChromium, headless: true, args });
+}
+
 // Runs `test(page)` on the page at `path` (relative to the site) and returns
 // what it returns. The browser is closed either way.
 export async function withPage(path, test) {
-    // Chromium refuses to run as root inside its sandbox; CI runs as root.
-    const args = process.getuid?.() === 0 ? ['--no-sandbox'] : [];
-    const browser = await chromium.launch({ executablePath: kChromium, headless: true, args });
+    const browser = await launchChromium();
     const said = [];
     try {
         const page = await browser.newPage();

@@ -1,11 +1,13 @@
 // Serves one folder on a free port of the loopback interface and prints its
-// address; the browser tests' own server, so they need no other.
+// address; the browser tests' own server, so they need no other. The web
+// benchmark imports serveFolder to learn what the page fetched.
 // Usage: node serve.mjs FOLDER
 import { createReadStream } from 'node:fs';
 import { stat } from 'node:fs/promises';
 import { createServer } from 'node:http';
 import path from 'node:path';
 import process from 'node:process';
+import { pathToFileURL } from 'node:url';
 
 // What the site holds; a browser refuses a module or a wasm stream with
 // another type.
@@ -28,10 +30,8 @@ const kTypes = {
     '.txt': 'text/plain; charset=utf-8',
 };
 
-const root = path.resolve(process.argv[2] ?? '.');
-
 // The file a request names, never outside the root; null when there is none.
-async function fileFor(url) {
+async function fileFor(root, url) {
     let name;
     try {
         name = decodeURIComponent(new URL(url, 'http://localhost').pathname);
@@ -45,17 +45,32 @@ async function fileFor(url) {
     return info?.isFile() ? { file, size: info.size } : null;
 }
 
-const server = createServer(async (request, response) => {
-    const found = request.method === 'GET' || request.method === 'HEAD' ? await fileFor(request.url) : null;
-    if (!found) {
-        response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found\n');
-        return;
-    }
-    const type = kTypes[path.extname(found.file).toLowerCase()] ?? 'application/octet-stream';
-    response.writeHead(200, { 'Content-Type': type, 'Content-Length': found.size, 'Cache-Control': 'no-store' });
-    if (request.method === 'HEAD') response.end();
-    else createReadStream(found.file).pipe(response);
-});
+// Serves `folder`; `sent(file, size)` hears of every file whose whole body
+// was sent (not of a HEAD). Resolves to the server and its address.
+export function serveFolder(folder, sent = () => {}) {
+    const root = path.resolve(folder);
+    const server = createServer(async (request, response) => {
+        const found = request.method === 'GET' || request.method === 'HEAD' ? await fileFor(root, request.url) : null;
+        if (!found) {
+            response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found\n');
+            return;
+        }
+        const type = kTypes[path.extname(found.file).toLowerCase()] ?? 'application/octet-stream';
+        response.writeHead(200, { 'Content-Type': type, 'Content-Length': found.size, 'Cache-Control': 'no-store' });
+        if (request.method === 'HEAD') {
+            response.end();
+            return;
+        }
+        response.on('finish', () => sent(found.file, found.size));
+        createReadStream(found.file).pipe(response);
+    });
+    return new Promise((resolve) => {
+        server.listen(0, '127.0.0.1', () => resolve({ server, address: `http://127.0.0.1:${server.address().port}/` }));
+    });
+}
 
-server.listen(0, '127.0.0.1', () => console.log(`http://127.0.0.1:${server.address().port}/`));
-for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => server.close(() => process.exit(0)));
+if (import.meta.url === pathToFileURL(process.argv[1]).href) {
+    const { server, address } = await serveFolder(process.argv[2] ?? '.');
+    console.log(address);
+    for (const signal of ['SIGTERM', 'SIGINT']) process.on(signal, () => server.close(() => process.exit(0)));
+}
