@@ -3,7 +3,7 @@
 // touched it, so the program waits for the page's start (a click on its
 // start page, #orbitrove-start, but for its links, or any key; at once
 // where the page has none): then the audio graph is made, the music worklet loaded with the
-// sound font, and the program runs, its intro and music included. The
+// sound font (fetched from the page's opening on), and the program runs, its intro and music included. The
 // files are fetched meanwhile (page_files.js), and as they come the waves
 // are decoded and the videos' browser versions loaded. Without Web Audio,
 // or when the worklet does not load, the program plays silently, as on a
@@ -19,8 +19,13 @@ Module['orbitroveFileReaders'] = (Module['orbitroveFileReaders'] || []).concat(a
 });
 Module['preRun'] = [].concat(Module['preRun'] || [], function () {
   addRunDependency('orbitrove-start');
+  // Fetched while the page waits for its start: on a slow connection the
+  // wait for the sound font then comes before the press, not after it.
+  var font = orbitroveFetchSoundFont();
   orbitroveStartPressed()
-    .then(orbitroveOpenAudio)
+    .then(function () {
+      return orbitroveOpenAudio(font);
+    })
     .then(function (audio) {
       Module['orbitroveAudio'] = audio;
       // Once the program has ended, nothing sounds any more.
@@ -59,17 +64,24 @@ function orbitroveStartPressed() {
   });
 }
 
+// The sound font's bytes; a failure is reported when the audio is opened.
+function orbitroveFetchSoundFont() {
+  var font = fetch(kOrbitroveSoundFont).then(function (response) {
+    if (!response.ok) throw new Error(kOrbitroveSoundFont + ': HTTP ' + response.status);
+    return response.arrayBuffer();
+  });
+  font.catch(function () {});
+  return font;
+}
+
 // The audio graph: every sound through one gain node to the speakers, the
-// music from the worklet's synthesizer. Null when it cannot be made.
-async function orbitroveOpenAudio() {
+// music from the worklet's synthesizer, which takes the sound font `font`
+// (a promise of its bytes). Null when it cannot be made.
+async function orbitroveOpenAudio(font) {
   try {
     var context = new AudioContext({ sampleRate: kOrbitroveSampleRate, latencyHint: 'interactive' });
     var output = new GainNode(context);
     output.connect(context.destination);
-    var font = fetch(kOrbitroveSoundFont).then(function (response) {
-      if (!response.ok) throw new Error(kOrbitroveSoundFont + ': HTTP ' + response.status);
-      return response.arrayBuffer();
-    });
     for (var i = 0; i < kOrbitroveWorklet.length; ++i) await context.audioWorklet.addModule(kOrbitroveWorklet[i]);
     var music = new AudioWorkletNode(context, 'orbitrove-music', { numberOfInputs: 0, outputChannelCount: [2] });
     music.connect(output);

@@ -21,7 +21,7 @@ import process from 'node:process';
 
 import { installAudioTaps, recorded } from './audio_tap.mjs';
 import { withPage } from './browser.mjs';
-import { clickAt, moveTo, pressStart, theScreen } from './game_page.mjs';
+import { clickAt, kPatience, moveTo, pressStart, theScreen } from './game_page.mjs';
 
 const kRate = 44100;
 const kPanel = { x: 224, y: 184 };
@@ -180,6 +180,9 @@ await withPage('', async (page) => {
     await page.waitForTimeout(500);
     assert.equal(await page.locator('canvas').count(), 0, 'the program started before the start page was pressed');
     assert.equal(await page.evaluate(() => typeof window.Module?.orbitroveAudio), 'undefined');
+    // The sound font comes while the page waits, not after the press.
+    await page.waitForFunction(() => performance.getEntriesByType('resource')
+        .some((entry) => entry.name.endsWith('/sound/TimGM6mb.sf2') && entry.responseEnd > 0), null, { timeout: kPatience });
     await pressStart(page);
     const title = await theScreen(page);
     const shownAt = Date.now();
