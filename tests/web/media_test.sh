@@ -9,10 +9,8 @@ native=$1
 site=$2
 repo=$3
 here=$(dirname "$0")
-if [ ! -f "$site/index.html" ]; then
-    echo "SKIP: no site at '$site' (make test builds it with Emscripten)"
-    exit 77
-fi
+. "$here/site_checks.sh"
+need_site "$site"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 (cd "$repo" && "$native" music data/intro.mid 352800 "$work/intro.f32" && "$native" video data/intro.avi "$work/intro.rgb")

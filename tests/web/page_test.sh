@@ -9,10 +9,8 @@ simulator=$1
 site=$2
 repo=$3
 here=$(dirname "$0")
-if [ ! -f "$site/index.html" ]; then
-    echo "SKIP: no site at '$site' (make test builds it with Emscripten)"
-    exit 77
-fi
+. "$here/site_checks.sh"
+need_site "$site"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 # The title's one caption after the intro: "Exit".

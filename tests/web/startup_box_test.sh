@@ -7,10 +7,8 @@
 set -eu
 site=$1
 here=$(dirname "$0")
-if [ ! -f "$site/index.html" ]; then
-    echo "SKIP: no site at '$site' (make test builds it with Emscripten)"
-    exit 77
-fi
+. "$here/site_checks.sh"
+need_site "$site"
 served=$(mktemp -d)
 trap 'rm -rf "$served"' EXIT
 cp -R "$site" "$served/picture"
