@@ -93,7 +93,6 @@ SDL_Surface* WaylandBuffers::surface() {
     if (picture_) SDL_FreeSurface(picture_);
     dropBuffers();
     picture_ = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
-    if (!picture_) throw std::runtime_error(std::string("The window cannot be drawn: ") + SDL_GetError());
     return picture_;
 }
 

@@ -30,7 +30,8 @@ public:
     WaylandBuffers& operator=(const WaylandBuffers&) = delete;
 
     // The window's picture at its size in pixels now; one of a new size
-    // starts black.
+    // starts black. Null, as SDL's own window surface, when it cannot be
+    // made: SDL's error says why.
     SDL_Surface* surface();
     // The output's pixels in each of the window's points.
     int pixelsPerPoint() const;
