@@ -2,7 +2,9 @@
 # beside the page, the program and data/ (site.cmake):
 #   sound/   the music worklet (media/web/music_worklet.js), the FluidSynth
 #            and js-synthesizer files it runs on (npm's js-synthesizer, in
-#            node_modules/ from package-lock.json) and the game's sound font;
+#            node_modules/ from package-lock.json) and the game's sound font
+#            cut to what the pieces of data/ play (cut_sound_bank.mjs, on
+#            npm's spessasynth_core), about a fifth of the whole;
 #   video/   each video of data/ transcoded by Debian's ffmpeg to VP9 WebM,
 #            which browsers decode (data/NAME.avi is video/NAME.webm);
 #   LICENSES.html and licenses/   what the site ships and under which terms.
@@ -11,15 +13,35 @@
 #   orbitrove_site_media(SITE)
 find_program(ORBITROVE_FFMPEG ffmpeg REQUIRED)
 find_program(ORBITROVE_DPKG_QUERY dpkg-query REQUIRED)
+find_program(ORBITROVE_NODE node REQUIRED)
 
 set(ORBITROVE_SOUND_FONT /usr/share/sounds/sf2/TimGM6mb.sf2)
 set(ORBITROVE_JS_SYNTHESIZER ${PROJECT_SOURCE_DIR}/node_modules/js-synthesizer)
 # The FluidSynth 2.3 build, as Debian's (2.3.1) renders the pieces.
 set(ORBITROVE_FLUIDSYNTH_JS ${ORBITROVE_JS_SYNTHESIZER}/externals/libfluidsynth-2.3.0.js)
 
+set(ORBITROVE_BANK_CUTTER ${PROJECT_SOURCE_DIR}/node_modules/spessasynth_core)
+# The name the cut bank has in the site's sound/ (web_media_start.js fetches it).
+get_filename_component(ORBITROVE_SITE_SOUND_FONT ${ORBITROVE_SOUND_FONT} NAME_WE)
+set(ORBITROVE_SITE_SOUND_FONT ${ORBITROVE_SITE_SOUND_FONT}-cut.sf2)
+
+# The sound font cut to what every piece of data/ plays: a piece the game
+# plays is in data/, and the site serves them all.
+function(orbitrove_site_sound_font site out)
+  file(GLOB pieces ${PROJECT_SOURCE_DIR}/data/*.mid)
+  set(script ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/cut_sound_bank.mjs)
+  set(bank ${site}/sound/${ORBITROVE_SITE_SOUND_FONT})
+  add_custom_command(OUTPUT ${bank}
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${site}/sound
+                     COMMAND ${ORBITROVE_NODE} ${script} ${ORBITROVE_SOUND_FONT} ${bank} ${pieces}
+                     DEPENDS ${script} ${ORBITROVE_SOUND_FONT} ${pieces} ${ORBITROVE_BANK_CUTTER}/package.json
+                     COMMENT "Cutting the sound font to the music's presets" VERBATIM)
+  set(${out} ${bank} PARENT_SCOPE)
+endfunction()
+
 function(orbitrove_site_sound site out)
   set(sources ${ORBITROVE_FLUIDSYNTH_JS} ${ORBITROVE_JS_SYNTHESIZER}/dist/js-synthesizer.worklet.js
-              ${PROJECT_SOURCE_DIR}/media/web/music_worklet.js ${ORBITROVE_SOUND_FONT})
+              ${PROJECT_SOURCE_DIR}/media/web/music_worklet.js)
   set(copies)
   foreach(source IN LISTS sources)
     get_filename_component(name ${source} NAME)
@@ -27,7 +49,8 @@ function(orbitrove_site_sound site out)
                        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${site}/sound/${name})
     list(APPEND copies ${site}/sound/${name})
   endforeach()
-  set(${out} ${copies} PARENT_SCOPE)
+  orbitrove_site_sound_font(${site} bank)
+  set(${out} ${copies} ${bank} PARENT_SCOPE)
 endfunction()
 
 # VP9 at a quality that keeps the small pictures close to the native
@@ -58,7 +81,8 @@ function(orbitrove_site_media site)
   list(JOIN fonts "," font_arg)
   add_custom_command(OUTPUT ${site}/LICENSES.html
                      COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR} -DSITE=${site} "-DFONTS=${font_arg}"
-                             -DSOUND_FONT=${ORBITROVE_SOUND_FONT} -DJS_SYNTHESIZER=${ORBITROVE_JS_SYNTHESIZER}
+                             -DSOUND_FONT=${ORBITROVE_SOUND_FONT} -DSITE_SOUND_FONT=${ORBITROVE_SITE_SOUND_FONT}
+                             -DJS_SYNTHESIZER=${ORBITROVE_JS_SYNTHESIZER}
                              -DDPKG_QUERY=${ORBITROVE_DPKG_QUERY} -P ${script}
                      DEPENDS ${script} ${inputs} ${fonts} ${ORBITROVE_SOUND_FONT}
                      COMMENT "Writing the site's licences" VERBATIM)
