@@ -7,6 +7,9 @@
 #            npm's spessasynth_core), about a fifth of the whole;
 #   video/   each video of data/ transcoded by Debian's ffmpeg to VP9 WebM,
 #            which browsers decode (data/NAME.avi is video/NAME.webm);
+#            the site's data/NAME.avi is the video cut after its header,
+#            all that the program reads of it (avi_header.cpp), made in
+#            ORBITROVE_SITE_STAND_INS, which site.cmake serves instead;
 #   LICENSES.html and licenses/   what the site ships and under which terms.
 # `site_media` makes them all.
 #
@@ -14,6 +17,8 @@
 find_program(ORBITROVE_FFMPEG ffmpeg REQUIRED)
 find_program(ORBITROVE_DPKG_QUERY dpkg-query REQUIRED)
 find_program(ORBITROVE_NODE node REQUIRED)
+
+set(ORBITROVE_SITE_STAND_INS ${CMAKE_BINARY_DIR}/site-stand-ins)
 
 set(ORBITROVE_SOUND_FONT /usr/share/sounds/sf2/TimGM6mb.sf2)
 set(ORBITROVE_JS_SYNTHESIZER ${PROJECT_SOURCE_DIR}/node_modules/js-synthesizer)
@@ -54,10 +59,14 @@ function(orbitrove_site_sound site out)
 endfunction()
 
 # VP9 at a quality that keeps the small pictures close to the native
-# decoder's, marked with the colour matrix that decoder converts by.
+# decoder's, marked with the colour matrix that decoder converts by; and
+# the video's header for data/.
 function(orbitrove_site_video site out)
+  add_executable(orbitrove-avi-header EXCLUDE_FROM_ALL ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/avi_header.cpp)
+  target_link_libraries(orbitrove-avi-header PRIVATE orbitrove_media_core)
+  target_link_options(orbitrove-avi-header PRIVATE -sNODERAWFS=1 -sENVIRONMENT=node -sEXIT_RUNTIME=1)
   file(GLOB videos ${PROJECT_SOURCE_DIR}/data/*.avi)
-  set(webms)
+  set(made)
   foreach(video IN LISTS videos)
     get_filename_component(name ${video} NAME_WE)
     set(webm ${site}/video/${name}.webm)
@@ -66,9 +75,15 @@ function(orbitrove_site_video site out)
                        COMMAND ${ORBITROVE_FFMPEG} -v error -y -i ${video} -an -c:v libvpx-vp9 -crf 20 -b:v 0 -g 25
                                -threads 1 -colorspace smpte170m -color_range tv -f webm ${webm}
                        COMMENT "Transcoding ${name}.avi for the browser")
-    list(APPEND webms ${webm})
+    set(header ${ORBITROVE_SITE_STAND_INS}/${name}.avi)
+    add_custom_command(OUTPUT ${header} DEPENDS ${video} orbitrove-avi-header
+                       COMMAND ${CMAKE_COMMAND} -E make_directory ${ORBITROVE_SITE_STAND_INS}
+                       COMMAND ${ORBITROVE_NODE} --no-experimental-fetch $<TARGET_FILE:orbitrove-avi-header> ${video}
+                               ${header}
+                       COMMENT "Cutting ${name}.avi after its header for the site's data/")
+    list(APPEND made ${webm} ${header})
   endforeach()
-  set(${out} ${webms} PARENT_SCOPE)
+  set(${out} ${made} PARENT_SCOPE)
 endfunction()
 
 function(orbitrove_site_media site)

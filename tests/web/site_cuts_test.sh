@@ -5,7 +5,10 @@
 #   whole bank and with the site's is the same, sample for sample, and
 #   sounds; the site's bank is smaller than the whole one; and a bank cut by
 #   intro.mid alone renders song.mid otherwise, so the comparison sees a
-#   preset the cut has dropped.
+#   preset the cut has dropped;
+# - each video of data/ is served as its start, shorter than the whole
+#   (the program reads only its header: BlankVideo::headerSize, tested with
+#   the header reader in media_tests).
 # Usage: site_cuts_test.sh NATIVE_MEDIA SITE_DIR REPO (the folder that holds
 # data/ and node_modules/). Skipped (77) without a site (make test builds it
 # with Emscripten).
@@ -53,4 +56,11 @@ if cmp -s "$work/song.mid.f32" "$work/intro-only.f32"; then
 fi
 echo "song.mid sounds otherwise with a bank cut by intro.mid alone"
 
+for video in "$repo"/data/*.avi; do
+    name=$(basename "$video")
+    served=$site/data/$name
+    [ "$(stat -c %s "$served")" -lt "$(stat -c %s "$video")" ] || fail "the site serves $name whole"
+    cmp -n "$(stat -c %s "$served")" "$served" "$video" || fail "the site's $name is not the start of data/$name"
+    echo "$name: the site serves its first $(stat -c %s "$served") bytes"
+done
 echo "site cuts test passed"
