@@ -1,6 +1,7 @@
 #include "media/BlankVideo.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <limits>
 #include <stdexcept>
 
@@ -39,15 +40,22 @@ std::optional<StreamHeader> videoStream(RiffFile& file, const RiffFile::Chunk& h
     return std::nullopt;
 }
 
-// The main header and the first video stream's, of the first header list.
-std::optional<AviHeader> aviHeader(const std::string& fileName) {
-    RiffFile file(fileName);
+// The list of an AVI file's main and stream headers, the first if many.
+std::optional<RiffFile::Chunk> headerList(RiffFile& file) {
     std::optional<RiffFile::Chunk> avi = file.form("AVI ");
     std::vector<RiffFile::Chunk> headers = avi ? file.lists(*avi, "hdrl") : std::vector<RiffFile::Chunk>{};
     if (headers.empty()) return std::nullopt;
-    std::optional<RiffFile::Chunk> main = file.find(headers.front(), "avih");
+    return headers.front();
+}
+
+// The main header and the first video stream's, of the header list.
+std::optional<AviHeader> aviHeader(const std::string& fileName) {
+    RiffFile file(fileName);
+    std::optional<RiffFile::Chunk> headers = headerList(file);
+    if (!headers) return std::nullopt;
+    std::optional<RiffFile::Chunk> main = file.find(*headers, "avih");
     std::vector<unsigned char> bytes = main ? file.read(*main, 40) : std::vector<unsigned char>{};
-    std::optional<StreamHeader> video = videoStream(file, headers.front());
+    std::optional<StreamHeader> video = videoStream(file, *headers);
     if (bytes.size() < 40 || !video) return std::nullopt;
     return AviHeader{RiffFile::little(bytes, 0, 4), RiffFile::little(bytes, 32, 4), RiffFile::little(bytes, 36, 4),
                      *video};
@@ -88,4 +96,14 @@ BlankVideo::BlankVideo(const std::string& fileName) {
 
 std::unique_ptr<VideoSource> BlankVideo::open(const std::string& fileName) {
     return std::make_unique<BlankVideo>(fileName);
+}
+
+// Reading the header list walks the headers of the chunks before it, never
+// their bodies: all of that lies before the list's end.
+std::uint64_t BlankVideo::headerSize(const std::string& fileName) {
+    RiffFile file(fileName);
+    if (std::optional<RiffFile::Chunk> headers = headerList(file)) return headers->start + headers->size;
+    std::error_code error;
+    std::uintmax_t size = std::filesystem::file_size(fileName, error);
+    return error ? 0 : size;
 }

@@ -15,6 +15,11 @@ public:
 
     // A blank video of the file, thrown for as the constructor does.
     static std::unique_ptr<VideoSource> open(const std::string& fileName);
+    // How much of the file's start a blank video reads: through its first
+    // header list, whatever comes before it; the file's whole size when it
+    // has none (no AVI file, or a damaged one), 0 when it cannot be read.
+    // The file cut there opens as the whole file does.
+    static std::uint64_t headerSize(const std::string& fileName);
 
     const Bitmap& pictureAt(std::uint64_t) override { return picture_; }
     void rewind() override {}

@@ -3,7 +3,8 @@
 # its FluidSynth, the fonts and the sound font, each under its own terms.
 # The fonts' and the sound font's terms are their Debian packages' copyright
 # files. Run as cmake -DSOURCE=REPO -DSITE=FOLDER -DFONTS=A,B,...
-# -DSOUND_FONT=FILE -DJS_SYNTHESIZER=FOLDER -DDPKG_QUERY=dpkg-query -P licenses.cmake.
+# -DSOUND_FONT=FILE -DSITE_SOUND_FONT=NAME (the bank cut from it, in sound/)
+# -DJS_SYNTHESIZER=FOLDER -DDPKG_QUERY=dpkg-query -P licenses.cmake.
 set(terms ${SITE}/licenses)
 file(REMOVE_RECURSE ${terms})
 file(MAKE_DIRECTORY ${terms})
@@ -88,7 +89,7 @@ package_of(${SOUND_FONT} package)
 debian_terms(${package} copy licence)
 get_filename_component(name ${SOUND_FONT} NAME)
 entry(body "The sound font"
-  "The General MIDI sound bank the music is played with (sound/${name}), from Debian's ${package} package."
+  "The sound bank the music is played with (sound/${SITE_SOUND_FONT}): the General MIDI bank ${name} from Debian's ${package} package, cut to the presets, instruments and samples that the game's music plays, which are as in ${name}."
   "${licence}" "<a href=\"${copy}\">Copyright and terms</a>.")
 
 file(WRITE ${SITE}/LICENSES.html "<!doctype html>

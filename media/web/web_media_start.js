@@ -40,7 +40,8 @@ Module['preRun'] = [].concat(Module['preRun'] || [], function () {
 // resamples for its device.
 var kOrbitroveSampleRate = 44100;
 var kOrbitroveWorklet = ['sound/libfluidsynth-2.3.0.js', 'sound/js-synthesizer.worklet.js', 'sound/music_worklet.js'];
-var kOrbitroveSoundFont = 'sound/TimGM6mb.sf2';
+// The whole bank cut to what the pieces play (main/web/SiteMedia.cmake).
+var kOrbitroveSoundFont = 'sound/TimGM6mb-cut.sf2';
 
 // Resolves when the page's start is pressed; the start goes with it.
 function orbitroveStartPressed() {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "MediaFiles.h"
+#include "media/BlankVideo.h"
 #include "media/HeaderReader.h"
 #include "media/MediaErrors.h"
 #include "media/MediaProbe.h"
@@ -144,6 +145,38 @@ TEST(HeaderReader, VideosOfAnyRateAndLengthMeasureAlike) {
         expectAlike(files.text("rate" + std::to_string(n++) + ".avi", rewritten(scale, rate, length)));
     expectAlike(files.text("headless.avi", intro.substr(0, 100)));
     expectAlike(files.text("nothing.avi", "RIFF\4\0\0\0AVI "));
+}
+
+// The site serves the intro cut after its headers, since the browser plays
+// its WebM version: cut there, a video opens as the whole file does, however
+// its chunks lie; a file without a header list is kept whole.
+TEST(HeaderReader, AVideoCutAfterItsHeadersOpensAsTheWholeFile) {
+    MediaFiles files;
+    std::ifstream in("data/intro.avi", std::ios::binary);
+    const std::string intro((std::istreambuf_iterator<char>(in)), {});
+    const std::size_t movie = intro.find("movi") - 8;  // its LIST header
+    ASSERT_TRUE(movie > 12 && intro.compare(movie, 4, "LIST") == 0) << "no movie list in the intro";
+    // The intro with its header list (and what follows it) moved after its
+    // movie data and index.
+    const std::string moved = intro.substr(0, 12) + intro.substr(movie) + intro.substr(12, movie - 12);
+    for (const auto& [name, whole] : {std::pair{"intro.avi", intro}, {"moved.avi", moved}}) {
+        SCOPED_TRACE(name);
+        const std::string path = files.text(name, whole);
+        const std::uint64_t size = BlankVideo::headerSize(path);
+        MediaFacts all = probeMedia(path, kHeaderReader);
+        MediaFacts cut = probeMedia(files.text(std::string("cut-") + name, whole.substr(0, size)), kHeaderReader);
+        ASSERT_TRUE(all.video && cut.video);
+        EXPECT_EQ(cut.length, all.length);
+        EXPECT_EQ(cut.video->frameInterval(), all.video->frameInterval());
+        EXPECT_EQ(cut.video->pictureAt(0).width, all.video->pictureAt(0).width);
+        EXPECT_EQ(cut.video->pictureAt(0).height, all.video->pictureAt(0).height);
+    }
+    EXPECT_LE(BlankVideo::headerSize("data/intro.avi"), movie) << "the intro's movie data is not cut off";
+    for (const auto& [name, whole] : {std::pair{"nothing.avi", std::string("RIFF\4\0\0\0AVI ", 12)},
+                                      {"cut-in-header.avi", intro.substr(0, 100)},
+                                      {"headerless.avi", intro.substr(0, 12) + intro.substr(movie)}})
+        EXPECT_EQ(BlankVideo::headerSize(files.text(name, whole)), whole.size()) << name;
+    EXPECT_EQ(BlankVideo::headerSize("data/no-such.avi"), 0u);
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 //   native_media music FILE.mid FRAMES OUT   the piece rendered by the game's
 //       synthesizer (MidiSynth, MidiSequence) from its start, FRAMES stereo
 //       frames at 44100 a second, as interleaved 32-bit floats;
+//   native_media piece FILE.mid BANK.sf2 OUT  the same of the whole piece,
+//       until its player is done (its last notes and their reverb faded),
+//       with the sound bank BANK.sf2 (the bank cut for the site's music);
 //   native_media video FILE.avi OUT          every picture of the video as the
 //       game's decoder gives it at its times, 0xRRGGBB as 3 bytes a pixel,
 //       after a line "WIDTH HEIGHT INTERVAL COUNT".
@@ -10,6 +13,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -23,17 +27,22 @@ namespace {
 constexpr int kRate = 44100;
 constexpr int kBlock = 128;
 
-int renderMusic(const std::string& midi, long frames, const std::string& out) {
-    MidiSynth synth(kRate, "/usr/share/sounds/sf2/TimGM6mb.sf2");
+constexpr const char* kGameBank = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+
+// Renders the piece in blocks, each of at most the frames `wanted` asks for
+// once `done` are rendered, until it asks for none.
+using FramesWanted = std::function<long(long done, const MidiSequence& sequence)>;
+
+int renderMusic(const std::string& midi, const std::string& bank, const FramesWanted& wanted, const std::string& out) {
+    MidiSynth synth(kRate, bank);
     MidiSequence sequence(midi);
     sequence.prepare(synth, 0);
     sequence.run();
     std::ofstream file(out, std::ios::binary);
     std::vector<float> left(kBlock), right(kBlock), both(2 * kBlock);
-    for (long done = 0; done < frames; done += kBlock) {
-        int n = static_cast<int>(std::min<long>(kBlock, frames - done));
-        fluid_synth_write_float(synth.handle(), n, left.data(), 0, 1, right.data(), 0, 1);
-        for (int i = 0; i < n; ++i) both[2 * i] = left[i], both[2 * i + 1] = right[i];
+    for (long done = 0, n = 0; (n = std::min<long>(kBlock, wanted(done, sequence))) > 0; done += n) {
+        fluid_synth_write_float(synth.handle(), static_cast<int>(n), left.data(), 0, 1, right.data(), 0, 1);
+        for (long i = 0; i < n; ++i) both[2 * i] = left[i], both[2 * i + 1] = right[i];
         file.write(reinterpret_cast<const char*>(both.data()), static_cast<std::streamsize>(2 * n * sizeof(float)));
     }
     return file ? 0 : 1;
@@ -60,8 +69,16 @@ int dumpVideo(const std::string& avi, const std::string& out) {
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.size() == 4 && args[0] == "music") return renderMusic(args[1], std::stol(args[2]), args[3]);
+    if (args.size() == 4 && args[0] == "music") {
+        long frames = std::stol(args[2]);
+        auto theFirstFrames = [frames](long done, const MidiSequence&) { return frames - done; };
+        return renderMusic(args[1], kGameBank, theFirstFrames, args[3]);
+    }
+    if (args.size() == 4 && args[0] == "piece") {
+        auto toTheEnd = [](long, const MidiSequence& sequence) { return sequence.finished() ? 0 : kBlock; };
+        return renderMusic(args[1], args[2], toTheEnd, args[3]);
+    }
     if (args.size() == 3 && args[0] == "video") return dumpVideo(args[1], args[2]);
-    std::cerr << "usage: native_media music FILE.mid FRAMES OUT | video FILE.avi OUT\n";
+    std::cerr << "usage: native_media music FILE.mid FRAMES OUT | piece FILE.mid BANK.sf2 OUT | video FILE.avi OUT\n";
     return 2;
 }

@@ -182,7 +182,7 @@ await withPage('', async (page) => {
     assert.equal(await page.evaluate(() => typeof window.Module?.orbitroveAudio), 'undefined');
     // The sound font comes while the page waits, not after the press.
     await page.waitForFunction(() => performance.getEntriesByType('resource')
-        .some((entry) => entry.name.endsWith('/sound/TimGM6mb.sf2') && entry.responseEnd > 0), null, { timeout: kPatience });
+        .some((entry) => entry.name.endsWith('/sound/TimGM6mb-cut.sf2') && entry.responseEnd > 0), null, { timeout: kPatience });
     await pressStart(page);
     const title = await theScreen(page);
     const shownAt = Date.now();

@@ -1,6 +1,7 @@
 // The start-up error box in the page, for a site whose data/ship.bmp the
 // browser cannot decode (served at picture/), one without data/laser.wav
-// (at media/) and one whose data/laser.wav is damaged (at sound/): the console has the desktop's standard error text, naming
+// (at media/) and those whose data/laser.wav (at sound/) or data/intro.avi
+// (at intro/) is damaged: the console has the desktop's standard error text, naming
 // the file and the folder it was looked for in (the page's path); the box,
 // titled "Application Error", comes up centred with the error icon, and the
 // page sleeps under it. Enter, or a click on OK, ends the program with
@@ -55,6 +56,17 @@ await withPage('sound/', async (page) => {
     assert.match(
         said,
         /^The media file is damaged or in a format the device cannot read: data\/laser\.wav \(looked for in \/sound\)\.$/m,
+    );
+    checkBox(box);
+    await page.keyboard.press('Enter');
+    assert.equal(await endStatus(page), 1);
+});
+await withPage('intro/', async (page) => {
+    const { box, said } = await boxOf(page);
+    assert.match(said, /^Application Error: Exception EMCIDeviceError in module orbitrove at 0{16}\.$/m);
+    assert.match(
+        said,
+        /^The media file is damaged or in a format the device cannot read: data\/intro\.avi \(looked for in \/intro\)\.$/m,
     );
     checkBox(box);
     await page.keyboard.press('Enter');

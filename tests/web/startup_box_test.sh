@@ -1,7 +1,8 @@
 #!/bin/sh
-# Serves three damaged copies of the site (data/ship.bmp that no browser can
+# Serves four damaged copies of the site (data/ship.bmp that no browser can
 # decode, at picture/; data/laser.wav missing, at media/; data/laser.wav
-# damaged, at sound/) and runs
+# damaged, at sound/; data/intro.avi, the video's header that the site
+# serves, damaged, at intro/) and runs
 # startup_box_test.mjs on them. Usage: startup_box_test.sh SITE_DIR.
 # Skipped (77) without a site (make test builds it with Emscripten).
 set -eu
@@ -17,4 +18,6 @@ cp -R "$site" "$served/media"
 rm "$served/media/data/laser.wav"
 cp -R "$site" "$served/sound"
 printf 'XXXX' | dd of="$served/sound/data/laser.wav" bs=1 conv=notrunc 2>/dev/null
+cp -R "$site" "$served/intro"
+printf 'XXXX' | dd of="$served/intro/data/intro.avi" bs=1 conv=notrunc 2>/dev/null
 "$here/../browser-run-test" "$served" "$here/startup_box_test.mjs"
