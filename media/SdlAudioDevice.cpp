@@ -3,9 +3,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <memory>
 #include <utility>
 
 #include "media/BoundedCall.h"
+#include "media/FirstMix.h"
 
 namespace {
 
@@ -20,13 +22,16 @@ constexpr std::chrono::milliseconds kCloseLimit{500};
 
 // As callWithin, for a call into SDL: SDL's data for the thread (its error
 // text) goes with the thread, which is not one of SDL's own.
-template <class Call>
-auto callSdlWithin(std::chrono::milliseconds limit, Call call) {
-    return callWithin(limit, [call = std::move(call)] {
-        auto result = call();
-        SDL_TLSCleanup();
-        return result;
-    });
+template <class Call, class MayGiveUp>
+auto callSdlWithin(std::chrono::milliseconds limit, Call call, MayGiveUp mayGiveUp) {
+    return callWithin(
+        limit,
+        [call = std::move(call)] {
+            auto result = call();
+            SDL_TLSCleanup();
+            return result;
+        },
+        std::move(mayGiveUp));
 }
 
 int openMixer(int rate, int allowedChanges) {
@@ -66,26 +71,42 @@ SdlAudioDevice::~SdlAudioDevice() {
 }
 
 bool SdlAudioDevice::open() {
-    return start([preferred = sampleRate_] { return openFitDevice(preferred); });
+    return start([preferred = sampleRate_] { return openFitDevice(preferred); }, [] {});
 }
 
 // Waking, SDL converts to whatever the device has now, so that the decoded
 // waves and the synthesizer keep their rate.
-bool SdlAudioDevice::wake() {
+bool SdlAudioDevice::wake(const std::function<void()>& request) {
     silentChecks_ = 0;
-    if (awake_) return true;
+    if (awake_) {
+        request();
+        return true;
+    }
     if (!opened_ || abandoned_) return false;
-    return start([rate = sampleRate_] { return openMixer(rate, 0) == 0 ? rate : 0; });
+    return start([rate = sampleRate_] { return openMixer(rate, 0) == 0 ? rate : 0; }, request);
 }
 
-bool SdlAudioDevice::start(std::function<int()> opening) {
-    std::optional<int> rate = callSdlWithin(kOpenLimit, std::move(opening));
+// The mixer is set up, and the request made, in the device's first mixing
+// (FirstMix), while this waits.
+bool SdlAudioDevice::start(std::function<int()> opening, const std::function<void()>& request) {
+    auto first = std::make_shared<FirstMix>([this, &request](std::uint8_t* stream, int bytes) {
+        Mix_AllocateChannels(kChannels);
+        Mix_HookMusic(music_, data_);
+        request();
+        music_(data_, stream, bytes);
+    });
+    auto openingFirst = [opening = std::move(opening), first] {
+        Mix_HookMusic(&FirstMix::mix, first.get());
+        int rate = opening();
+        if (rate == 0) Mix_HookMusic(nullptr, nullptr);
+        else first->await();
+        return rate;
+    };
+    std::optional<int> rate = callSdlWithin(kOpenLimit, openingFirst, [&first] { return first->giveUp(); });
     if (!rate) abandon();
     if (rate.value_or(0) == 0) return false;
     sampleRate_ = *rate;
     opened_ = awake_ = true;
-    Mix_AllocateChannels(kChannels);
-    Mix_HookMusic(music_, data_);
     // With no timer left for the silence checks the device simply stays
     // awake: that costs CPU, never sound.
     (void)loop_.start(*this, kCheckMs);
@@ -120,7 +141,7 @@ void SdlAudioDevice::close(bool subsystem) {
         if (subsystem) SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return true;
     };
-    if (!callSdlWithin(kCloseLimit, closing)) abandon();
+    if (!callSdlWithin(kCloseLimit, closing, [] { return true; })) abandon();
 }
 
 void SdlAudioDevice::abandon() {

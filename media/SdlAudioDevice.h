@@ -36,16 +36,20 @@ public:
     int sampleRate() const { return sampleRate_; }
     bool awake() const { return awake_; }
     bool abandoned() const { return abandoned_; }
-    // Before a play request: opens a device that has gone to sleep. False
-    // when it does not open, or has been abandoned.
-    bool wake();
+    // Makes a play request on a device that is awake, or that wakes for it:
+    // one that has gone to sleep opens again and the request is made in its
+    // first mixing, on the sound thread while this waits, so that what it
+    // starts is in the first buffer. False, and no request made, when the
+    // device does not open or has been abandoned.
+    bool wake(const std::function<void()>& request = [] {});
 
     void tick() override;
 
 private:
     // Opens on a thread of its own: `opening` gives the device's rate, or 0
-    // when it does not open.
-    bool start(std::function<int()> opening);
+    // when it does not open; the first mixing sets the mixer up and makes
+    // `request`.
+    bool start(std::function<int()> opening, const std::function<void()>& request);
     void sleep();
     void close(bool subsystem);
     void abandon();
