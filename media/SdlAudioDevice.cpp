@@ -70,12 +70,18 @@ SdlAudioDevice::~SdlAudioDevice() {
     if (opened_ && !abandoned_) close(true);
 }
 
+// Nothing waits for this opening's first buffers: the mixer is set up
+// here, once the device has answered.
 bool SdlAudioDevice::open() {
-    return start([preferred = sampleRate_] { return openFitDevice(preferred); }, [] {});
+    auto opening = [preferred = sampleRate_] { return openFitDevice(preferred); };
+    if (!started(callSdlWithin(kOpenLimit, opening, [] { return true; }))) return false;
+    setUpMixer();
+    return true;
 }
 
 // Waking, SDL converts to whatever the device has now, so that the decoded
-// waves and the synthesizer keep their rate.
+// waves and the synthesizer keep their rate. The mixer is set up, and the
+// request made, in the device's first mixing (FirstMix), while this waits.
 bool SdlAudioDevice::wake(const std::function<void()>& request) {
     silentChecks_ = 0;
     if (awake_) {
@@ -83,26 +89,24 @@ bool SdlAudioDevice::wake(const std::function<void()>& request) {
         return true;
     }
     if (!opened_ || abandoned_) return false;
-    return start([rate = sampleRate_] { return openMixer(rate, 0) == 0 ? rate : 0; }, request);
-}
-
-// The mixer is set up, and the request made, in the device's first mixing
-// (FirstMix), while this waits.
-bool SdlAudioDevice::start(std::function<int()> opening, const std::function<void()>& request) {
     auto first = std::make_shared<FirstMix>([this, &request](std::uint8_t* stream, int bytes) {
-        Mix_AllocateChannels(kChannels);
-        Mix_HookMusic(music_, data_);
+        setUpMixer();
         request();
         music_(data_, stream, bytes);
     });
-    auto openingFirst = [opening = std::move(opening), first] {
+    auto opening = [rate = sampleRate_, first] {
         Mix_HookMusic(&FirstMix::mix, first.get());
-        int rate = opening();
-        if (rate == 0) Mix_HookMusic(nullptr, nullptr);
-        else first->await();
+        if (openMixer(rate, 0) != 0) {
+            Mix_HookMusic(nullptr, nullptr);
+            return 0;
+        }
+        first->await();
         return rate;
     };
-    std::optional<int> rate = callSdlWithin(kOpenLimit, openingFirst, [&first] { return first->giveUp(); });
+    return started(callSdlWithin(kOpenLimit, opening, [&first] { return first->giveUp(); }));
+}
+
+bool SdlAudioDevice::started(std::optional<int> rate) {
     if (!rate) abandon();
     if (rate.value_or(0) == 0) return false;
     sampleRate_ = *rate;
@@ -111,6 +115,11 @@ bool SdlAudioDevice::start(std::function<int()> opening, const std::function<voi
     // awake: that costs CPU, never sound.
     (void)loop_.start(*this, kCheckMs);
     return true;
+}
+
+void SdlAudioDevice::setUpMixer() {
+    Mix_AllocateChannels(kChannels);
+    Mix_HookMusic(music_, data_);
 }
 
 // A paused wave keeps its place on its channel, which closing would lose:

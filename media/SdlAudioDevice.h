@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "frame/Scheduler.h"
 
@@ -46,10 +47,10 @@ public:
     void tick() override;
 
 private:
-    // Opens on a thread of its own: `opening` gives the device's rate, or 0
-    // when it does not open; the first mixing sets the mixer up and makes
-    // `request`.
-    bool start(std::function<int()> opening, const std::function<void()>& request);
+    // After an opening on a thread of its own: its answer, the device's
+    // rate, 0 when it did not open, nothing when it did not answer in time.
+    bool started(std::optional<int> rate);
+    void setUpMixer();
     void sleep();
     void close(bool subsystem);
     void abandon();
