@@ -7,7 +7,6 @@
 void FirstMix::mix(void* self, std::uint8_t* stream, int bytes) {
     auto& first = *static_cast<FirstMix*>(self);
     std::lock_guard guard(first.mutex_);
-    if (first.begun_) return;
     first.begun_ = true;
     if (first.givenUp_) Mix_HookMusic(nullptr, nullptr);
     else first.setUp_(stream, bytes);
