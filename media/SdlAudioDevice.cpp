@@ -3,9 +3,11 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <memory>
 #include <utility>
 
 #include "media/BoundedCall.h"
+#include "media/FirstMix.h"
 
 namespace {
 
@@ -20,13 +22,16 @@ constexpr std::chrono::milliseconds kCloseLimit{500};
 
 // As callWithin, for a call into SDL: SDL's data for the thread (its error
 // text) goes with the thread, which is not one of SDL's own.
-template <class Call>
-auto callSdlWithin(std::chrono::milliseconds limit, Call call) {
-    return callWithin(limit, [call = std::move(call)] {
-        auto result = call();
-        SDL_TLSCleanup();
-        return result;
-    });
+template <class Call, class MayGiveUp>
+auto callSdlWithin(std::chrono::milliseconds limit, Call call, MayGiveUp mayGiveUp) {
+    return callWithin(
+        limit,
+        [call = std::move(call)] {
+            auto result = call();
+            SDL_TLSCleanup();
+            return result;
+        },
+        std::move(mayGiveUp));
 }
 
 int openMixer(int rate, int allowedChanges) {
@@ -65,31 +70,56 @@ SdlAudioDevice::~SdlAudioDevice() {
     if (opened_ && !abandoned_) close(true);
 }
 
+// Nothing waits for this opening's first buffers: the mixer is set up
+// here, once the device has answered.
 bool SdlAudioDevice::open() {
-    return start([preferred = sampleRate_] { return openFitDevice(preferred); });
+    auto opening = [preferred = sampleRate_] { return openFitDevice(preferred); };
+    if (!started(callSdlWithin(kOpenLimit, opening, [] { return true; }))) return false;
+    setUpMixer();
+    return true;
 }
 
 // Waking, SDL converts to whatever the device has now, so that the decoded
-// waves and the synthesizer keep their rate.
-bool SdlAudioDevice::wake() {
+// waves and the synthesizer keep their rate. The mixer is set up, and the
+// request made, in the device's first mixing (FirstMix), while this waits.
+bool SdlAudioDevice::wake(const std::function<void()>& request) {
     silentChecks_ = 0;
-    if (awake_) return true;
+    if (awake_) {
+        request();
+        return true;
+    }
     if (!opened_ || abandoned_) return false;
-    return start([rate = sampleRate_] { return openMixer(rate, 0) == 0 ? rate : 0; });
+    auto first = std::make_shared<FirstMix>([this, &request](std::uint8_t* stream, int bytes) {
+        setUpMixer();
+        request();
+        music_(data_, stream, bytes);
+    });
+    auto opening = [rate = sampleRate_, first] {
+        Mix_HookMusic(&FirstMix::mix, first.get());
+        if (openMixer(rate, 0) != 0) {
+            Mix_HookMusic(nullptr, nullptr);
+            return 0;
+        }
+        first->await();
+        return rate;
+    };
+    return started(callSdlWithin(kOpenLimit, opening, [&first] { return first->giveUp(); }));
 }
 
-bool SdlAudioDevice::start(std::function<int()> opening) {
-    std::optional<int> rate = callSdlWithin(kOpenLimit, std::move(opening));
+bool SdlAudioDevice::started(std::optional<int> rate) {
     if (!rate) abandon();
     if (rate.value_or(0) == 0) return false;
     sampleRate_ = *rate;
     opened_ = awake_ = true;
-    Mix_AllocateChannels(kChannels);
-    Mix_HookMusic(music_, data_);
     // With no timer left for the silence checks the device simply stays
     // awake: that costs CPU, never sound.
     (void)loop_.start(*this, kCheckMs);
     return true;
+}
+
+void SdlAudioDevice::setUpMixer() {
+    Mix_AllocateChannels(kChannels);
+    Mix_HookMusic(music_, data_);
 }
 
 // A paused wave keeps its place on its channel, which closing would lose:
@@ -120,7 +150,7 @@ void SdlAudioDevice::close(bool subsystem) {
         if (subsystem) SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return true;
     };
-    if (!callSdlWithin(kCloseLimit, closing)) abandon();
+    if (!callSdlWithin(kCloseLimit, closing, [] { return true; })) abandon();
 }
 
 void SdlAudioDevice::abandon() {

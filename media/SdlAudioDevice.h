@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "frame/Scheduler.h"
 
@@ -36,16 +37,20 @@ public:
     int sampleRate() const { return sampleRate_; }
     bool awake() const { return awake_; }
     bool abandoned() const { return abandoned_; }
-    // Before a play request: opens a device that has gone to sleep. False
-    // when it does not open, or has been abandoned.
-    bool wake();
+    // Makes a play request on a device that is awake, or that wakes for it:
+    // one that has gone to sleep opens again and the request is made in its
+    // first mixing, on the sound thread while this waits, so that what it
+    // starts is in the first buffer. False, and no request made, when the
+    // device does not open or has been abandoned.
+    bool wake(const std::function<void()>& request = [] {});
 
     void tick() override;
 
 private:
-    // Opens on a thread of its own: `opening` gives the device's rate, or 0
-    // when it does not open.
-    bool start(std::function<int()> opening);
+    // After an opening on a thread of its own: its answer, the device's
+    // rate, 0 when it did not open, nothing when it did not answer in time.
+    bool started(std::optional<int> rate);
+    void setUpMixer();
     void sleep();
     void close(bool subsystem);
     void abandon();

@@ -123,9 +123,18 @@ SdlMediaService::~SdlMediaService() {
 
 bool SdlMediaService::hasSound() const { return audio_ && !device_->abandoned(); }
 
+// A device asleep opens again with a sound's request made in its first
+// mixing, on the sound thread, so that the sound is in its first buffer.
+// Asleep, nothing sounds or waits, so no piece is superseded there and no
+// notice goes out from that thread. A video, which may load its decoder,
+// plays here once the device is awake.
 MediaService::Result SdlMediaService::play(Device device) {
-    if (audio_ && !device_->wake()) return media_error::kNoSoundDevice;
-    return TrackMediaService::play(device);
+    if (!audio_) return TrackMediaService::play(device);
+    Result result = media_error::kNoSoundDevice;
+    auto request = [&] { result = TrackMediaService::play(device); };
+    if (!hasVideo(device)) device_->wake(request);
+    else if (device_->wake()) request();
+    return result;
 }
 
 MediaService::Result SdlMediaService::openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) {

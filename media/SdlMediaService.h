@@ -35,7 +35,7 @@ public:
     // without one the game plays silently.
     bool hasSound() const;
 
-    // Wakes the device first.
+    // Wakes the device for the request.
     Result play(Device device) override;
 
 protected:

@@ -13,8 +13,10 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <mutex>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 #include "MediaFiles.h"
 #include "frame/Scheduler.h"
@@ -50,6 +52,7 @@ protected:
         EXPECT_EQ(service.open(file, device), 0u);
         return device;
     }
+    static bool deviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
     // The device's silence checks, once a second, as far ahead as `seconds`.
     void checkSilence(int seconds) {
         for (int i = 0; i < seconds; ++i) {
@@ -69,7 +72,6 @@ protected:
 class SdlMediaServiceTest : public SoundLoop {
 protected:
     MediaService::Device open(const std::string& file) { return SoundLoop::open(service, file); }
-    static bool deviceOpen() { return Mix_QuerySpec(nullptr, nullptr, nullptr) != 0; }
 
     SdlMediaService service{loop};
 };
@@ -157,6 +159,53 @@ TEST_F(SdlMediaServiceTest, TheDeviceSleepsInSilenceAndWakesForTheNextSound) {
 // The mixer keeps its music hook from one opening to the next and mixes
 // before the hook is set again, so a device that closes takes the hook away
 // (its service may go before another opens the device).
+// The mixer's every buffer as it leaves the mixer (its post-mix hook), and
+// the first of them kept. Without a hook of its own the mixer keeps this one
+// from one opening to the next.
+class MixWatch {
+public:
+    MixWatch() { Mix_SetPostMix(&MixWatch::mixed, this); }
+    ~MixWatch() { Mix_SetPostMix(nullptr, nullptr); }
+
+    // The first buffer mixed: stereo samples.
+    std::vector<std::int16_t> first() const {
+        std::lock_guard guard(mutex_);
+        return first_;
+    }
+
+private:
+    static void mixed(void* self, Uint8* stream, int bytes) {
+        auto& watch = *static_cast<MixWatch*>(self);
+        std::lock_guard guard(watch.mutex_);
+        if (!watch.first_.empty()) return;
+        auto* samples = reinterpret_cast<std::int16_t*>(stream);
+        watch.first_.assign(samples, samples + bytes / 2);
+    }
+
+    mutable std::mutex mutex_;
+    std::vector<std::int16_t> first_;
+};
+
+// A shot that wakes the device sounds from the device's first mixing on:
+// the request is made before it, not a buffer or two later. (SDL may yet
+// send out a buffer of silence before that mixing, while the device it has
+// started is still paused; nothing outside SDL can hold that one back.)
+TEST_F(SdlMediaServiceTest, AShotThatWakesTheDeviceSoundsFromItsFirstMixing) {
+    auto shot = open(files.wave("shot.wav", 4410, 44100));
+    checkSilence(3);
+    ASSERT_FALSE(deviceOpen());
+    MixWatch watch;
+    ASSERT_EQ(service.play(shot), 0u);
+    ASSERT_TRUE(soon([&] { return !watch.first().empty(); }));
+    std::vector<std::int16_t> buffer = watch.first();
+    std::size_t frame = 0;  // the shot's tone (MediaFiles::wave) on both sides
+    for (; frame < buffer.size() / 2; ++frame) {
+        auto tone = static_cast<std::int16_t>(frame % 64 < 32 ? 900 : 0xFFFF - 900);
+        if (buffer[2 * frame] != tone || buffer[2 * frame + 1] != tone) break;
+    }
+    EXPECT_EQ(frame, 1024u) << "the first mixing holds the shot only from frame " << frame;
+}
+
 TEST_F(SdlMediaServiceTest, AClosedDeviceLeavesTheMixerNoMusicHook) {
     auto piece = open(files.midi("piece.mid", 8));
     EXPECT_EQ(Mix_GetMusicHookData(), &service);
