@@ -49,7 +49,7 @@ for piece in "$repo"/data/*.mid; do
     echo "$name: $(($(stat -c %s "$work/$name.f32") / 8)) frames, the same with the site's sound bank"
 done
 
-node "$repo/main/web/cut_sound_bank.mjs" "$whole" "$work/intro-only.sf2" "$repo/data/intro.mid"
+node "$repo/tools/bank/cut_sound_bank.mjs" "$whole" "$work/intro-only.sf2" "$repo/data/intro.mid"
 render "$repo/data/song.mid" "$work/intro-only.sf2" "$work/intro-only.f32"
 if cmp -s "$work/song.mid.f32" "$work/intro-only.f32"; then
     fail "song.mid sounds the same with a bank cut by intro.mid alone: the comparison cannot see a dropped preset"
