@@ -72,6 +72,12 @@ FileFault checkRegularFile(const std::string& path) {
     return fault;
 }
 
+std::string programFolder() {
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : self.parent_path().string();
+}
+
 std::string fileErrorText(const std::string& message, const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code error;

@@ -21,6 +21,11 @@ bool readSmallFile(const std::string& path, std::size_t limit, std::string& text
 // Whether `path` could be opened that way now; nothing stays open.
 FileFault checkRegularFile(const std::string& path);
 
+// The folder that holds the running program's file, which the files it
+// ships beside it (the launcher, the sound bank) are found relative to;
+// empty when the system does not say.
+std::string programFolder();
+
 // An error text about a file: the message (its final "." dropped), then the
 // file as given and the absolute folder it was looked for in, for example
 // "The picture cannot be found: data/ship.bmp (looked for in /home/me/game)".

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/FileAccess.h"
 #include "media/BlankVideo.h"
 #include "media/ClockTrack.h"
 #include "media/LateVideo.h"
@@ -21,18 +22,11 @@
 #include "media/SdlAudioDevice.h"
 #include "media/SdlMidiTrack.h"
 #include "media/SdlWaveTrack.h"
+#include "media/SoundBank.h"
 #include "media/VideoDecoder.h"
 #include "media/VideoTrack.h"
 
 namespace {
-
-// The small General MIDI bank the music was written for; any installed
-// default bank is the fallback.
-std::string soundFont() {
-    for (const char* path : {"/usr/share/sounds/sf2/TimGM6mb.sf2", "/usr/share/sounds/sf2/default-GM.sf2"})
-        if (std::filesystem::exists(path)) return path;
-    return {};
-}
 
 bool isSocket(const std::string& path) {
     std::error_code error;
@@ -102,7 +96,7 @@ void SdlMediaService::loadSynth(int sampleRate) {
     deck_ = std::make_unique<MidiDeck>(sampleRate);
     synthLoader_ = std::thread([this, sampleRate] {
         lowerLoaderPriority();
-        auto synth = std::make_unique<MidiSynth>(sampleRate, soundFont());
+        auto synth = std::make_unique<MidiSynth>(sampleRate, firstSoundBank(soundBankCandidates(programFolder())));
         std::lock_guard guard(mutex_);
         deck_->attach(std::move(synth));
         stages_.mark("synthesizer ready");

@@ -1,7 +1,8 @@
 # `make package`: a Debian binary package of the installed tree. The shared
-# libraries' packages come from dpkg-shlibdeps; the soundfont, the fonts
-# the game opens at run time (see data/fonts.conf) and the video libraries
-# it loads only while its intro plays are named here.
+# libraries' packages come from dpkg-shlibdeps; the fonts the game opens at
+# run time (see data/fonts.conf) and the video libraries it loads only while
+# its intro plays are named here. The package ships its own sound bank (cut
+# from timgm6mb-soundfont's when the game is built), so it needs no other.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orbitrove)
 set(CPACK_PACKAGE_VERSION 0.9.10)
@@ -23,7 +24,7 @@ foreach(library libavformat libavcodec libswscale libavutil)
 endforeach()
 list(JOIN video_packages ", " video_packages)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "timgm6mb-soundfont, fonts-liberation2, fonts-kaushanscript, fonts-ocr-a, ${video_packages}")
+    "fonts-liberation2, fonts-kaushanscript, fonts-ocr-a, ${video_packages}")
 # The about box opens its web links with xdg-open; without it they do nothing.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS xdg-utils)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <ostream>
 
+#include "frame/FileAccess.h"
 #include "screens/Unit1.h"
 #include "screens/Unit2.h"
 
@@ -29,10 +30,10 @@ constexpr const char* kDataFolder = "data";
 // as packaging/ lays them out). Empty when there is none beside it.
 std::string installedLauncher() {
     namespace fs = std::filesystem;
+    std::string folder = programFolder();
+    if (folder.empty()) return {};
+    fs::path launcher = (fs::path(folder) / ORBITROVE_PROGRAM_TO_LAUNCHER).lexically_normal();
     std::error_code error;
-    fs::path self = fs::read_symlink("/proc/self/exe", error);
-    if (error) return {};
-    fs::path launcher = (self.parent_path() / ORBITROVE_PROGRAM_TO_LAUNCHER).lexically_normal();
     return fs::is_regular_file(launcher, error) ? launcher.string() : std::string();
 }
 

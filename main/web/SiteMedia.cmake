@@ -2,9 +2,9 @@
 # beside the page, the program and data/ (site.cmake):
 #   sound/   the music worklet (media/web/music_worklet.js), the FluidSynth
 #            and js-synthesizer files it runs on (npm's js-synthesizer, in
-#            node_modules/ from package-lock.json) and the game's sound font
-#            cut to what the pieces of data/ play (cut_sound_bank.mjs, on
-#            npm's spessasynth_core), about a fifth of the whole;
+#            node_modules/ from package-lock.json) and the game's sound bank
+#            cut to what the pieces of data/ play, about a fifth of the
+#            whole, as the native build cuts it (tools/bank/);
 #   video/   each video of data/ transcoded by Debian's ffmpeg to VP9 WebM,
 #            which browsers decode (data/NAME.avi is video/NAME.webm);
 #            the site's data/NAME.avi is the video cut after its header,
@@ -16,33 +16,12 @@
 #   orbitrove_site_media(SITE)
 find_program(ORBITROVE_FFMPEG ffmpeg REQUIRED)
 find_program(ORBITROVE_DPKG_QUERY dpkg-query REQUIRED)
-find_program(ORBITROVE_NODE node REQUIRED)
 
 set(ORBITROVE_SITE_STAND_INS ${CMAKE_BINARY_DIR}/site-stand-ins)
 
-set(ORBITROVE_SOUND_FONT /usr/share/sounds/sf2/TimGM6mb.sf2)
 set(ORBITROVE_JS_SYNTHESIZER ${PROJECT_SOURCE_DIR}/node_modules/js-synthesizer)
 # The FluidSynth 2.3 build, as Debian's (2.3.1) renders the pieces.
 set(ORBITROVE_FLUIDSYNTH_JS ${ORBITROVE_JS_SYNTHESIZER}/externals/libfluidsynth-2.3.0.js)
-
-set(ORBITROVE_BANK_CUTTER ${PROJECT_SOURCE_DIR}/node_modules/spessasynth_core)
-# The name the cut bank has in the site's sound/ (web_media_start.js fetches it).
-get_filename_component(ORBITROVE_SITE_SOUND_FONT ${ORBITROVE_SOUND_FONT} NAME_WE)
-set(ORBITROVE_SITE_SOUND_FONT ${ORBITROVE_SITE_SOUND_FONT}-cut.sf2)
-
-# The sound font cut to what every piece of data/ plays: a piece the game
-# plays is in data/, and the site serves them all.
-function(orbitrove_site_sound_font site out)
-  file(GLOB pieces ${PROJECT_SOURCE_DIR}/data/*.mid)
-  set(script ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/cut_sound_bank.mjs)
-  set(bank ${site}/sound/${ORBITROVE_SITE_SOUND_FONT})
-  add_custom_command(OUTPUT ${bank}
-                     COMMAND ${CMAKE_COMMAND} -E make_directory ${site}/sound
-                     COMMAND ${ORBITROVE_NODE} ${script} ${ORBITROVE_SOUND_FONT} ${bank} ${pieces}
-                     DEPENDS ${script} ${ORBITROVE_SOUND_FONT} ${pieces} ${ORBITROVE_BANK_CUTTER}/package.json
-                     COMMENT "Cutting the sound font to the music's presets" VERBATIM)
-  set(${out} ${bank} PARENT_SCOPE)
-endfunction()
 
 function(orbitrove_site_sound site out)
   set(sources ${ORBITROVE_FLUIDSYNTH_JS} ${ORBITROVE_JS_SYNTHESIZER}/dist/js-synthesizer.worklet.js
@@ -54,7 +33,9 @@ function(orbitrove_site_sound site out)
                        COMMAND ${CMAKE_COMMAND} -E copy ${source} ${site}/sound/${name})
     list(APPEND copies ${site}/sound/${name})
   endforeach()
-  orbitrove_site_sound_font(${site} bank)
+  # web_media_start.js fetches it by this name.
+  set(bank ${site}/sound/${ORBITROVE_CUT_SOUND_FONT})
+  orbitrove_cut_sound_bank(${bank})
   set(${out} ${copies} ${bank} PARENT_SCOPE)
 endfunction()
 
@@ -96,7 +77,7 @@ function(orbitrove_site_media site)
   list(JOIN fonts "," font_arg)
   add_custom_command(OUTPUT ${site}/LICENSES.html
                      COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR} -DSITE=${site} "-DFONTS=${font_arg}"
-                             -DSOUND_FONT=${ORBITROVE_SOUND_FONT} -DSITE_SOUND_FONT=${ORBITROVE_SITE_SOUND_FONT}
+                             -DSOUND_FONT=${ORBITROVE_SOUND_FONT} -DSITE_SOUND_FONT=${ORBITROVE_CUT_SOUND_FONT}
                              -DJS_SYNTHESIZER=${ORBITROVE_JS_SYNTHESIZER}
                              -DDPKG_QUERY=${ORBITROVE_DPKG_QUERY} -P ${script}
                      DEPENDS ${script} ${inputs} ${fonts} ${ORBITROVE_SOUND_FONT}

@@ -80,4 +80,10 @@ TEST_F(FileAccess, TheErrorTextNamesTheFileAndTheFolderItWasLookedForIn) {
               "Damaged: /opt/game/data/x.bmp (looked for in /opt/game/data)");
 }
 
+// The files shipped beside the program are found from here: this test's own folder.
+TEST_F(FileAccess, TheProgramFolderHoldsTheRunningProgram) {
+    fs::path here = programFolder();
+    EXPECT_TRUE(fs::is_regular_file(here / "frame_tests")) << here;
+}
+
 }  // namespace

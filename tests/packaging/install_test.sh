@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the game into a temporary prefix as a desktop and a packager see it:
-# the launcher, program, data, menu entry, icons, metadata and manual page are
-# in place and validate; the menu entry, launched as a desktop launches it from
+# the launcher, program, data, sound bank, menu entry, icons, metadata and
+# manual page are in place and validate, and the copyright file covers the
+# sound bank; the menu entry, launched as a desktop launches it from
 # another folder, brings up the title screen under the window class the entry
 # names, and "Exit" ends it; the launcher ends with the program's status 0;
 # the program started without data/ names the launcher.
@@ -10,11 +11,13 @@
 # which CMake's install takes for a folder separator, and a percent sign,
 # whose entry GLib cannot launch (it looks for the program before it undoes
 # the %% escape), so that entry is only validated.
-# Run through xvfb-run-test with cmake, the build folder and the source folder.
+# Run through xvfb-run-test with cmake, the build folder, the source folder
+# and the sound bank the build cut beside the program.
 set -eu
 cmake=$1
 build=$2
 source=$3
+bank=$4
 id=org.example.nebulka.orbitrove
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -67,6 +70,8 @@ rm "$work/log"
 [ -x "$prefix/games/orbitrove" ] || fail "no launcher in games/"
 [ -x "$prefix/lib/orbitrove/orbitrove" ] || fail "no program in lib/orbitrove/"
 diff -r "$source/data" "$prefix/share/games/orbitrove/data" || fail "the installed data differ"
+bank_name=$(basename "$bank")
+cmp "$bank" "$prefix/share/games/orbitrove/sound/$bank_name" || fail "the installed sound bank differs"
 for size in 16 32 48 64 128 256; do
     icon=$prefix/share/icons/hicolor/${size}x$size/apps/$id.png
     [ "$(identify -format '%wx%h %[channels]' "$icon")" = "${size}x$size srgba" ] || fail "icon $icon"
@@ -80,7 +85,11 @@ page=$prefix/share/man/man6/orbitrove.6.gz
 # The way lintian reads a manual page: any warning of groff's is a finding.
 warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "manual page: $warnings"
-[ -f "$prefix/share/doc/orbitrove/copyright" ] || fail "no copyright file"
+copyright=$prefix/share/doc/orbitrove/copyright
+[ -f "$copyright" ] || fail "no copyright file"
+# The sound bank is the bank's authors' work, under its own licence.
+sed -n "/^Files: $bank_name\$/,/^\$/p" "$copyright" | grep -q '^License: GPL-2$' ||
+    fail "the copyright file gives no licence of its own to $bank_name"
 
 class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
 mkdir "$work/elsewhere" "$work/home"

@@ -1,10 +1,11 @@
-// Writes the site's sound bank: the game's General MIDI bank cut to what the
-// given MIDI pieces play, the presets they select and, of those, the zones
-// their notes reach, with the instruments and samples those zones use.
+// Writes the game's sound bank, the native build's and the site's: the
+// General MIDI bank cut to what the given MIDI pieces play, the presets they
+// select and, of those, the zones their notes reach, with the instruments
+// and samples those zones use.
 // spessasynth_core reads the pieces and the bank and writes the cut bank;
 // what is kept is copied as it is (the 16-bit samples byte for byte, every
 // generator and modulator), so FluidSynth renders the pieces from it as from
-// the whole bank (the WebSoundBank test renders both).
+// the whole bank (the WebSiteCuts test renders both).
 // Usage: node cut_sound_bank.mjs BANK.sf2 OUT.sf2 PIECE.mid...
 import { readFileSync, statSync, writeFileSync } from 'node:fs';
 import { basename } from 'node:path';
