@@ -103,6 +103,35 @@ export async function compareWithPicture(page, id, bytes, text = []) {
     }, { id, file: Buffer.from(bytes).toString('base64'), text });
 }
 
+// What the page shows of `screen` (a shown window from shownWindows) against
+// what its canvas holds: the page's picture of the screen's place, taken as
+// the display has it, and each of its pixels compared with the canvas pixel
+// under it at the screen's whole scale, unsmoothed. Returns how many of the
+// page's pixels differ.
+export async function differingOnPage(page, screen) {
+    const shot = await page.screenshot({ clip: { x: screen.x, y: screen.y, width: screen.width, height: screen.height } });
+    return page.evaluate(async ({ id, file }) => {
+        const picture = await createImageBitmap(new Blob([Uint8Array.from(atob(file), (c) => c.charCodeAt(0))]), {
+            colorSpaceConversion: 'none',
+        });
+        const scratch = new OffscreenCanvas(picture.width, picture.height).getContext('2d');
+        scratch.drawImage(picture, 0, 0);
+        const shown = scratch.getImageData(0, 0, picture.width, picture.height).data;
+        const canvas = document.querySelector(`canvas[data-window="${id}"]`);
+        const drawn = canvas.getContext('2d').getImageData(0, 0, canvas.width, canvas.height).data;
+        const scale = picture.width / canvas.width;
+        let differing = 0;
+        for (let y = 0; y < picture.height; ++y) {
+            for (let x = 0; x < picture.width; ++x) {
+                const i = 4 * (y * picture.width + x);
+                const j = 4 * (Math.floor(y / scale) * canvas.width + Math.floor(x / scale));
+                if (shown[i] !== drawn[j] || shown[i + 1] !== drawn[j + 1] || shown[i + 2] !== drawn[j + 2]) ++differing;
+            }
+        }
+        return differing;
+    }, { id: screen.id, file: shot.toString('base64') });
+}
+
 // The share (0 to 1) of a sprite's opaque pixels (those not of its
 // bottom-left colour) that window `id` shows with the sprite's top-left at
 // (x, y); the sprite is a file of the site, decoded by the browser.

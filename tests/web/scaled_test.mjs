@@ -2,16 +2,19 @@
 // at which 640 x 480 fit is 2, so the title screen's canvas keeps its 632 x
 // 454 pixels and is shown twice that size, crisp, centred; a click at the
 // doubled place of "Přeskočit" skips the intro (the pointer's places are
-// divided back). F11 shows the screen fullscreen over a dark cover and
-// Escape leaves it; Alt+Enter enters it again and F11 leaves it. In a page
-// whose edge the screen touches, a hint goes when the pointer leaves the
-// page. Usage (through tests/browser-run-test): scaled_test.mjs TITLE.bmp TEXT_RECTS_JSON
+// divided back), and what the page then shows is the canvas, each of its
+// pixels a sharp 2 x 2 square. F11 shows the screen fullscreen over a dark
+// cover and Escape leaves it; Alt+Enter enters it again and F11 leaves it.
+// In a page whose edge the screen touches, a hint goes when the pointer
+// leaves the page. Usage (through tests/browser-run-test): scaled_test.mjs TITLE.bmp TEXT_RECTS_JSON
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import process from 'node:process';
 
 import { withPage } from './browser.mjs';
-import { clickAt, compareWithPicture, kPatience, moveTo, pressStart, shownWindows, theScreen } from './game_page.mjs';
+import {
+    clickAt, compareWithPicture, differingOnPage, kPatience, moveTo, pressStart, shownWindows, theScreen,
+} from './game_page.mjs';
 
 const nativeTitle = readFileSync(process.argv[2]);
 const textAreas = JSON.parse(process.argv[3]);
@@ -46,6 +49,7 @@ await withPage('', async (page) => {
     await clickAt(page, title, 310, 436);
     const { differing } = await compareWithPicture(page, title.id, nativeTitle, textAreas);
     assert.equal(differing, 0, 'the intro was not skipped');
+    assert.equal(await differingOnPage(page, title), 0, 'the page does not show the canvas crisp at twice its size');
 
     await page.keyboard.press('F11');
     await switched(page, true, 'F11');
