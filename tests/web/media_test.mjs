@@ -9,6 +9,8 @@
 //   the title screen), change as it plays, and are each the native
 //   decoder's picture of about that time, within a mean difference of 4 of
 //   255 a channel (the site's video is the intro transcoded to VP9);
+// - "Přeskočit" stops the intro's music: it ends in a fade, with no step
+//   to silence a listener would hear as a click, and stays silent;
 // - during the game the music sounds, and when a beam fires the laser's
 //   wave sounds over it: what the speakers get less the music is the
 //   decoded data/laser.wav.
@@ -30,6 +32,10 @@ const kMaxPictureDifference = 4;
 // own clock expects, counted from when it saw the title screen: the page's
 // clock and the test's are not the same one.
 const kPictureSlack = 8;
+const kSkip = { x: 310, y: 436 };
+// The largest jump to silence a stop may leave, as the desktop's benchmark
+// allows: -60 dBFS.
+const kLargestEndStep = 1e-3;
 
 const nativeIntro = new Float32Array(new Uint8Array(readFileSync(process.argv[2])).buffer);
 const nativeVideo = readVideo(process.argv[3]);
@@ -142,6 +148,44 @@ function checkTheIntroMusic(total) {
     assert.equal(differing, 0, 'the intro is not the native render');
 }
 
+// "Přeskočit", clicked once the intro's music has sounded for 2 s (long
+// before the overlay hides itself, 8 s from the start): the music tap, as it comes,
+// until it has held half a second of silence after the intro's last sound;
+// that last sound must be the end of a fade, not a cut.
+async function checkTheSkip(page, title) {
+    const kept = { left: [], right: [] };
+    const keep = async () => {
+        const music = (await recorded(page)).music;
+        if (music) for (const side of ['left', 'right']) kept[side].push(...music[side]);
+        return Math.max(lastSound(kept.left), lastSound(kept.right));
+    };
+    await page.waitForFunction(() => window.orbitroveTaps.length > 0, null, { timeout: kPatience });
+    const deadline = Date.now() + kPatience;
+    // Two seconds in, the music is at its full level.
+    while (firstSound(kept.left) < 0 || kept.left.length - firstSound(kept.left) < 2 * kRate) {
+        await keep();
+        assert.ok(Date.now() < deadline, 'the intro is silent');
+        await page.waitForTimeout(100);
+    }
+    await clickAt(page, title, kSkip.x, kSkip.y);
+    for (;;) {
+        const last = await keep();
+        if (kept.left.length - 1 - last >= kRate / 2) {
+            const step = Math.max(Math.abs(kept.left[last]), Math.abs(kept.right[last]));
+            console.log(`skip: the intro's music ended ${(20 * Math.log10(step)).toFixed(1)} dBFS from silence`);
+            assert.ok(step <= kLargestEndStep, `the intro's music was cut off, not faded: a step of ${step}`);
+            return;
+        }
+        assert.ok(Date.now() < deadline, "the intro's music did not stop after the skip");
+        await page.waitForTimeout(250);
+    }
+}
+
+function lastSound(samples) {
+    for (let i = samples.length - 1; i >= 0; --i) if (samples[i] !== 0) return i;
+    return -1;
+}
+
 // The frames both taps recorded, each from the same frame of the audio clock.
 function overlap(...taps) {
     const from = Math.max(...taps.map((tap) => tap.from));
@@ -199,5 +243,11 @@ await withPage('', async (page) => {
     await checkTheGameSound(page, game);
     const recording = process.env.ORBITROVE_WEB_RECORDING;
     if (recording) writeWave(recording, Float32Array.from([...interleaved(intro.total), ...interleaved(game.total)]));
+});
+await withPage('', async (page) => {
+    await installAudioTaps(page);
+    await page.reload();
+    await pressStart(page);
+    await checkTheSkip(page, await theScreen(page));
 });
 console.log('media test passed');
