@@ -156,7 +156,7 @@ async function checkTheSkip(page, title) {
     const kept = { left: [], right: [] };
     const keep = async () => {
         const music = (await recorded(page)).music;
-        if (music) for (const side of ['left', 'right']) kept[side].push(...music[side]);
+        if (music) for (const side of ['left', 'right']) for (const value of music[side]) kept[side].push(value);
         return Math.max(lastSound(kept.left), lastSound(kept.right));
     };
     await page.waitForFunction(() => window.orbitroveTaps.length > 0, null, { timeout: kPatience });
