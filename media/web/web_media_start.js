@@ -45,7 +45,7 @@ var kOrbitroveSampleRate = 44100;
 // a core's CPU in play; what sounds reaches the speakers about 30 ms later.
 var kOrbitroveLatency = 0.02;
 var kOrbitroveWorklet = ['sound/libfluidsynth-2.3.0.js', 'sound/js-synthesizer.worklet.js', 'sound/music_worklet.js'];
-// The whole bank cut to what the pieces play (main/web/SiteMedia.cmake).
+// The whole bank cut to what the pieces play (tools/bank/CutSoundBank.cmake).
 var kOrbitroveSoundFont = 'sound/TimGM6mb-cut.sf2';
 
 // Resolves when the page's start is pressed; the start goes with it.
