@@ -1,7 +1,6 @@
 #include "media/FfmpegLibrary.h"
 
 #include <dlfcn.h>
-#include <malloc.h>
 
 #include <stdexcept>
 #include <string>
@@ -76,7 +75,4 @@ void* FfmpegLibrary::open(const char* soname) {
 void FfmpegLibrary::unload() {
     if (loaded_ == 0) return;
     while (loaded_ > 0) dlclose(handles_[--loaded_]);
-    // The decoder's frames and the libraries' own start-up leave megabytes
-    // free in the allocator's arenas; the game would carry them all its run.
-    malloc_trim(0);
 }

@@ -7,8 +7,9 @@ extern "C" {
 
 // FFmpeg's libraries, loaded while one lives and unloaded when the last
 // goes. Debian's builds of them pull in some ninety other libraries and
-// 25 MB that the game needs only while its intro video plays, so the
-// program does not link them; it calls them through these pointers.
+// 25 MB that are needed only while a video is decoded, so no program links
+// them; the decoding process (orbitrove-video) and the simulator call them
+// through these pointers.
 class FfmpegLibrary {
 public:
     // Throws std::runtime_error when a library or a function is missing.

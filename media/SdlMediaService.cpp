@@ -18,12 +18,11 @@
 #include "media/LoaderPriority.h"
 #include "media/MediaProbe.h"
 #include "media/MidiDeck.h"
-#include "media/OpeningFile.h"
 #include "media/SdlAudioDevice.h"
 #include "media/SdlMidiTrack.h"
 #include "media/SdlWaveTrack.h"
 #include "media/SoundBank.h"
-#include "media/VideoDecoder.h"
+#include "media/VideoProcess.h"
 #include "media/VideoTrack.h"
 
 namespace {
@@ -168,13 +167,12 @@ std::unique_ptr<MediaTrack> SdlMediaService::openMidi(const std::string& fileNam
 std::unique_ptr<MediaTrack> SdlMediaService::openVideo(const std::string& fileName, MediaFacts facts) {
     auto open = [fileName, &stages = stages_] {
         lowerLoaderPriority();
-        OpeningFile opening;
-        std::unique_ptr<VideoSource> decoder = VideoDecoder::open(fileName);
+        std::unique_ptr<VideoSource> decoder = VideoProcess::open(fileName);
         stages.mark("video decoder open");
         return decoder;
     };
     auto video = std::make_unique<LateVideo>(std::move(facts.video), open);
-    return std::make_unique<VideoTrack>(std::move(video), fileName, facts.length, loop_);
+    return std::make_unique<VideoTrack>(std::move(video), fileName, facts.length, loop_, VideoProcess::open);
 }
 
 bool SdlMediaService::musicSilent() {

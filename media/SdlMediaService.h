@@ -24,7 +24,8 @@ class SdlAudioDevice;
 // Nothing slow is waited for at start-up: the synthesizer and its sound bank
 // load on a thread of their own once the device is open, and a piece played
 // before they are there starts on them as they arrive; a video is measured
-// by its header and its decoder opens on a thread of its own (LateVideo).
+// by its header and its decoding process (VideoProcess) is started on a
+// thread of its own (LateVideo).
 // `stages`, when given, hears when each of them is ready.
 class SdlMediaService : public TrackMediaService {
 public:

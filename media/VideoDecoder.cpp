@@ -88,16 +88,26 @@ void VideoDecoder::convert() {
 }
 
 const Bitmap& VideoDecoder::pictureAt(std::uint64_t ms) {
-    while (true) {
-        if (!pending_) {
-            if (!decodeNext()) return picture_;
-            pending_ = true;
-            pendingAt_ = milliseconds(frame_->best_effort_timestamp);
-        }
-        if (pendingAt_ > ms) return picture_;
+    for (std::optional<std::uint64_t> at = nextPictureTime(); at && *at <= ms; at = nextPictureTime())
+        takeNextPicture();
+    return picture_;
+}
+
+std::optional<std::uint64_t> VideoDecoder::nextPictureTime() {
+    if (!pending_) {
+        if (!decodeNext()) return std::nullopt;
+        pending_ = true;
+        pendingAt_ = milliseconds(frame_->best_effort_timestamp);
+    }
+    return pendingAt_;
+}
+
+const Bitmap& VideoDecoder::takeNextPicture() {
+    if (nextPictureTime()) {
         convert();
         pending_ = false;
     }
+    return picture_;
 }
 
 std::uint32_t VideoDecoder::frameInterval() const {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "frame/Bitmap.h"
@@ -28,8 +29,15 @@ public:
     static std::unique_ptr<VideoSource> open(const std::string& fileName);
 
     const Bitmap& pictureAt(std::uint64_t ms) override;
+    // The time the next picture is due, decoding it; none past the end.
+    std::optional<std::uint64_t> nextPictureTime();
+    // Makes that next picture the current one, and returns it.
+    const Bitmap& takeNextPicture();
     void rewind() override;
     std::uint32_t frameInterval() const override;
+    // Every picture's size, known from the file before any is decoded.
+    int width() const { return picture_.width; }
+    int height() const { return picture_.height; }
     std::uint64_t length() const override;
 
 private:

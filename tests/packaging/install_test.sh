@@ -1,8 +1,8 @@
 #!/bin/sh
 # Installs the game into a temporary prefix as a desktop and a packager see it:
-# the launcher, program, data, sound bank, menu entry, icons, metadata and
-# manual page are in place and validate, and the copyright file covers the
-# sound bank; the menu entry, launched as a desktop launches it from
+# the launcher, program, video decoder, data, sound bank, menu entry, icons,
+# metadata and manual page are in place and work, and the copyright file
+# covers the sound bank; the menu entry, launched as a desktop launches it from
 # another folder, brings up the title screen under the window class the entry
 # names, and "Exit" ends it; the launcher ends with the program's status 0;
 # the program started without data/ names the launcher.
@@ -69,6 +69,9 @@ rm "$work/log"
 
 [ -x "$prefix/games/orbitrove" ] || fail "no launcher in games/"
 [ -x "$prefix/lib/orbitrove/orbitrove" ] || fail "no program in lib/orbitrove/"
+# The intro's decoder, which the program starts from beside itself.
+[ "$(cd "$prefix/share/games/orbitrove" && "$prefix/lib/orbitrove/orbitrove-video" data/intro.avi | head -c 4)" = OVP1 ] ||
+    fail "the installed video decoder gives no pictures"
 diff -r "$source/data" "$prefix/share/games/orbitrove/data" || fail "the installed data differ"
 bank_name=$(basename "$bank")
 cmp "$bank" "$prefix/share/games/orbitrove/sound/$bank_name" || fail "the installed sound bank differs"
