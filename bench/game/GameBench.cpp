@@ -152,10 +152,13 @@ PhaseFigures GameBench::measurePhase(pid_t pid, const std::vector<pid_t>& server
     double serversBefore = serversCpuSeconds(serverProbes);
     ThreadTimes before = probe.threads();
     ThreadTimes seen = before;
+    Memory withChildrenPeak;
     Clock::time_point start = Clock::now();
     for (Clock::time_point end = start + phase_; Clock::now() < end;) {
         std::this_thread::sleep_for(std::min<Clock::duration>(kThreadReading, end - Clock::now()));
         probe.update(seen);
+        Memory now = probe.withChildren();
+        withChildrenPeak = {std::max(withChildrenPeak.rssMb, now.rssMb), std::max(withChildrenPeak.pssMb, now.pssMb)};
     }
     double seconds = std::chrono::duration<double>(Clock::now() - start).count();
     Usage used = ProcessProbe::usedBetween(before, seen);
@@ -165,6 +168,7 @@ PhaseFigures GameBench::measurePhase(pid_t pid, const std::vector<pid_t>& server
                          probe.peakRssMb(),
                          servers.empty() ? -1 : serversUsed / seconds * 100,
                          probe.rssMb(),
+                         withChildrenPeak,
                          {}};
     for (const auto& [name, spent] : used.secondsByThreadName) figures.threadCpuPercent[name] = spent / seconds * 100;
     return figures;

@@ -13,6 +13,7 @@ struct PhaseFigures {
     double peakRssMb = 0;
     double serverCpuPercent = -1;                    // the display servers' in the same time, where known
     double rssMb = 0;                                // at the phase's end
+    Memory withChildrenPeak;                         // the game and the processes it started, summed
     std::map<std::string, double> threadCpuPercent;  // by the threads' names
 };
 

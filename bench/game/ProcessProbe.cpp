@@ -70,6 +70,29 @@ double ProcessProbe::peakRssMb() const { return statusMb(contents(root_ + "/stat
 
 double ProcessProbe::rssMb() const { return statusMb(contents(root_ + "/status"), "VmRSS"); }
 
+std::vector<pid_t> ProcessProbe::children() const {
+    std::vector<pid_t> pids;
+    std::error_code error;
+    for (const auto& task : std::filesystem::directory_iterator(root_ + "/task", error)) {
+        std::istringstream list(contents(task.path() / "children"));
+        for (pid_t pid; list >> pid;) pids.push_back(pid);
+    }
+    return pids;
+}
+
+// A child that ends between the listing and its reading adds nothing.
+Memory ProcessProbe::withChildren() const {
+    Memory sum;
+    std::vector<std::string> roots{root_};
+    for (pid_t child : children()) roots.push_back("/proc/" + std::to_string(child));
+    for (const std::string& root : roots) {
+        std::string rollup = contents(root + "/smaps_rollup");
+        sum.rssMb += statusMb(rollup, "Rss");
+        sum.pssMb += statusMb(rollup, "Pss");
+    }
+    return sum;
+}
+
 std::vector<MappedRss> ProcessProbe::mappings() const { return mappingsIn(contents(root_ + "/smaps")); }
 
 // A mapping's header line has an address range first; its fields follow,

@@ -27,6 +27,14 @@ struct MappedRss {
     double mb = 0;
 };
 
+// Resident memory of one or more processes: RSS counts every page a process
+// maps, PSS shares each page out among the processes that map it, so PSS
+// sums without counting a shared library twice.
+struct Memory {
+    double rssMb = 0;
+    double pssMb = 0;
+};
+
 // Reads a running process's threads and memory from /proc.
 class ProcessProbe {
 public:
@@ -42,6 +50,10 @@ public:
     double peakRssMb() const;
     // The RSS now, in MB.
     double rssMb() const;
+    // The process's memory and its children's together.
+    Memory withChildren() const;
+    // The processes it started that have not yet been reaped.
+    std::vector<pid_t> children() const;
     // The resident memory of each mapped file and of the anonymous memory,
     // largest first.
     std::vector<MappedRss> mappings() const;

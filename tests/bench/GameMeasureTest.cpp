@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <spawn.h>
 #include <sys/mman.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstring>
@@ -16,6 +20,8 @@
 #include "bench/game/SoundScan.h"
 #include "bench/game/StageTimes.h"
 #include "frame/StageLog.h"
+
+extern char** environ;
 
 namespace {
 
@@ -63,6 +69,26 @@ TEST(ProcessProbeTest, SumsTheResidentMemoryOfEachMappingLargestFirst) {
     EXPECT_EQ(mappings[1].name, "[heap]");
     EXPECT_EQ(mappings[2].name, "/usr/lib/libfluidsynth.so.3");
     EXPECT_DOUBLE_EQ(mappings[2].mb, 1.5);
+}
+
+// The game's video decoder runs as its child; its memory is the machine's too.
+TEST(ProcessProbeTest, CountsTheMemoryOfTheProcessesAProcessStarted) {
+    pid_t child = 0;
+    std::string name = "sleep", seconds = "30";
+    char* argv[] = {name.data(), seconds.data(), nullptr};
+    ASSERT_EQ(posix_spawnp(&child, "sleep", nullptr, nullptr, argv, environ), 0);
+    ProcessProbe self(getpid());
+    std::vector<pid_t> children = self.children();
+    EXPECT_NE(std::find(children.begin(), children.end(), child), children.end());
+    Memory alone = ProcessProbe(child).withChildren();
+    Memory both = self.withChildren();
+    EXPECT_GT(alone.pssMb, 0);
+    EXPECT_LE(alone.pssMb, alone.rssMb);
+    EXPECT_GT(both.rssMb, alone.rssMb + 1);  // this test program holds more than a megabyte
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    children = self.children();
+    EXPECT_EQ(std::find(children.begin(), children.end(), child), children.end());
 }
 
 // The lines the game writes with ORBITROVE_STAGES, read back; medians in
