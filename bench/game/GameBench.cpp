@@ -93,6 +93,7 @@ unsigned long enterPlay(MapWatch& watch) {
 GameFigures GameBench::run() {
     GameFigures figures;
     measureStartup(figures);
+    measurePeerTitles(figures);
     measureSkip(figures);
     measureIntro(figures);
     measurePlay(figures);
@@ -127,6 +128,20 @@ void GameBench::measureStartup(GameFigures& figures) const {
         } else {
             figures.peers.push_back(start);
         }
+    }
+}
+
+// Each peer left on its first screen, its music playing, for a phase.
+void GameBench::measurePeerTitles(GameFigures& figures) const {
+    for (const std::string& peer : peers_) {
+        MapWatch watch(std::getenv("DISPLAY"));
+        ProgramRun run(peer, "/dev/null");
+        awaitWindow(watch);
+        std::this_thread::sleep_for(kSettle);
+        double before = ProcessProbe(run.pid()).peakRssMb();
+        PhaseFigures title = measurePhase(run.pid());
+        title.peakRssMb = std::max(before, title.peakRssMb);
+        figures.peerTitles.emplace_back(peer.substr(peer.find_last_of('/') + 1), title);
     }
 }
 

@@ -27,6 +27,7 @@ public:
 private:
     void measureStartup(GameFigures& figures) const;
     static double startOnce(const std::string& program, StageTimes* stages);
+    void measurePeerTitles(GameFigures& figures) const;
     void measureSkip(GameFigures& figures) const;
     void measureIntro(GameFigures& figures) const;
     void measurePlay(GameFigures& figures) const;

@@ -37,6 +37,9 @@ struct DisplayComparison {
 struct GameFigures {
     StartupFigures startup;
     std::vector<StartupFigures> peers;  // measured in turns with the game
+    // Each peer on the screen it opens on, with its music, as the game's
+    // title is measured; peakRssMb is over its whole run so far.
+    std::vector<std::pair<std::string, PhaseFigures>> peerTitles;
     PhaseFigures titleWithIntro;
     PhaseFigures titleSilent;
     PhaseFigures play;

@@ -79,6 +79,7 @@ void printGameReport(std::ostream& out, const GameFigures& f) {
     phase(out, "play", f.play, kPlayCpu, kPlayRssMb);
     phase(out, "play, from the intro", f.playFromIntro, kPlayCpu, kPlayRssMb);
     phase(out, "paused", f.paused, 0, 0);
+    for (const auto& [peer, title] : f.peerTitles) phase(out, ("peer " + peer + ", title").c_str(), title, 0, 0);
     threads(out, "title, intro sounding", f.titleWithIntro);
     threads(out, "play", f.play);
     line(out, "peak RSS over intro, skip and play (MB)", f.wholeRunPeakMb, 1, f.wholeRunPeakMb <= kWholeRunRssMb,

@@ -217,9 +217,11 @@ TEST(GameReportTest, MarksTheFiguresThatMissTheirTargets) {
     f.wakeLaserStartMs = 30;
     f.songLengthMs = f.songPositionAtEndMs = 90000;
     f.songSoundedMs = 89000;
+    f.peerTitles = {{"ri-li", phaseOf(4.1, 0, 72.3)}};  // a peer's figures have no target
     std::ostringstream out;
     printGameReport(out, f);
     std::string report = out.str();
+    EXPECT_NE(lineOf(report, "peer ri-li, title").find("72.3 "), std::string::npos);
     EXPECT_EQ(lineOf(report, "start-up to the first window, median").find('*'), std::string::npos);
     EXPECT_NE(lineOf(report, "title, silent").find("0.11*"), std::string::npos);
     EXPECT_NE(lineOf(report, "play ").find("1.30 "), std::string::npos);
