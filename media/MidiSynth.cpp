@@ -2,6 +2,8 @@
 
 #include <fluidsynth.h>
 
+#include <vector>
+
 namespace {
 
 // The game's pieces need at most 80 and 114 voices, and one sounds at a time.
@@ -38,6 +40,21 @@ MidiSynth::~MidiSynth() {
     delete_fluid_settings(settings_);
 }
 
-void MidiSynth::render(std::int16_t* out, int frames) { fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2); }
+void MidiSynth::render(std::int16_t* out, int frames) {
+    fluid_synth_write_s16(synth_, frames, out, 0, 2, out, 1, 2);
+    framesRendered_ += static_cast<std::uint64_t>(frames);
+}
 
-void MidiSynth::reset() { fluid_synth_system_reset(synth_); }
+// A system reset alone leaves the voices sounding (and after it, turning
+// them off takes effect with the next block); FluidSynth also renders whole
+// blocks and hands out the rest of one on the next call. The rest rendered
+// before the reset would bring the faded piece back at full level, so it is
+// taken and dropped.
+void MidiSynth::reset() {
+    fluid_synth_system_reset(synth_);
+    fluid_synth_all_sounds_off(synth_, -1);
+    auto block = static_cast<std::uint64_t>(fluid_synth_get_internal_bufsize(synth_));
+    auto rest = static_cast<int>((block - framesRendered_ % block) % block);
+    std::vector<std::int16_t> dropped(2 * static_cast<std::size_t>(rest));
+    render(dropped.data(), rest);
+}

@@ -20,11 +20,13 @@ public:
     fluid_synth_t* handle() const { return synth_; }
     // Renders `frames` interleaved 16-bit stereo frames in one call.
     void render(std::int16_t* out, int frames);
-    // Every voice off; every channel, and the reverb and chorus, as new.
+    // Every voice off; every channel, and the reverb and chorus, as new;
+    // nothing rendered before it is handed out after it.
     void reset();
 
 private:
     int sampleRate_;
     fluid_settings_t* settings_;
     fluid_synth_t* synth_;
+    std::uint64_t framesRendered_ = 0;
 };

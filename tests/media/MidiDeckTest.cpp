@@ -92,6 +92,29 @@ TEST_F(MidiDeckTest, ASupersedingPieceStartsOnceTheOtherHasFaded) {
     EXPECT_EQ(second->position(), (kRate / 5 - fade) * 1000 / kRate);
 }
 
+// Nothing of a faded piece sounds on when the next starts: no voice left
+// on, and nothing the synthesizer rendered of it before the fade ended (it
+// renders in blocks of its own and hands out the rest of one on the next
+// call).
+TEST_F(MidiDeckTest, NothingOfAFadedPieceComesBackWhenTheNextStarts) {
+    auto loud = track(organ(files, "loud.mid", 19, 16));
+    smf::Track rest;  // a piece whose first note comes a beat in
+    rest.at(0, {0xC0, 0}).note(kBeat, 60).at(kBeat, {0x80, 60, 0});
+    auto quiet = track(files.text("rest.mid", smf::file(kBeat, {rest.end()})));
+    int block = fluid_synth_get_internal_bufsize(deck.synth().handle());
+    // Stopped where the fade ends one frame into a block of the synthesizer's.
+    int playing = kRate / 2 + (1 - kRate / 2 - deck.fadeFrames()) % block + block;
+    loud->play();
+    int level = peak(mix(playing), static_cast<std::size_t>(playing - block), static_cast<std::size_t>(playing));
+    ASSERT_GT(level, 1000);
+    loud->stop();
+    mix(deck.fadeFrames());
+    quiet->play();
+    std::vector<std::int16_t> untilItsNote = mix(kRate / 4);
+    EXPECT_EQ(fluid_synth_get_active_voice_count(deck.synth().handle()), 0);
+    EXPECT_LE(peak(untilItsNote, 0, kRate / 4), 32);  // under -60 dBFS: the organ held 1400 and more
+}
+
 // Another piece changed the channels in between: the first comes back at
 // its tick, with its own instrument.
 TEST_F(MidiDeckTest, AStoppedPieceGoesOnFromWhereItStoodWithItsOwnInstrument) {
