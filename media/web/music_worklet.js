@@ -78,6 +78,7 @@ class MusicProcessor extends AudioWorkletProcessor {
         this.waiting = null;
         this.fadeFrames = Math.floor((sampleRate * kFadeMs) / 1000);
         this.fadeLeft = 0;
+        this.framesRendered = 0;
         this.port.onmessage = (event) => this.receive(event.data);
     }
 
@@ -182,6 +183,20 @@ class MusicProcessor extends AudioWorkletProcessor {
 
     render(out, frames) {
         this.synth.render([out[0].subarray(0, frames), out[1].subarray(0, frames)]);
+        this.framesRendered += frames;
+    }
+
+    // A system reset alone leaves the voices sounding (and after it, turning
+    // them off takes effect with the next block); FluidSynth also renders
+    // whole blocks and hands out the rest of one on the next call. The rest
+    // rendered before the reset would bring the faded piece back at full
+    // level, so it is taken and dropped.
+    reset() {
+        fluid._fluid_synth_system_reset(this.raw);
+        fluid._fluid_synth_all_sounds_off(this.raw, -1);
+        const block = fluid._fluid_synth_get_internal_bufsize(this.raw);
+        const rest = (block - (this.framesRendered % block)) % block;
+        if (rest > 0) this.render([new Float32Array(rest), new Float32Array(rest)], rest);
     }
 
     // Up to the piece's end, which fades out what still sounds of it.
@@ -208,7 +223,7 @@ class MusicProcessor extends AudioWorkletProcessor {
         }
         this.fadeLeft -= n;
         if (this.fadeLeft === 0) {
-            fluid._fluid_synth_system_reset(this.raw);
+            this.reset();
             this.startWaiting();
         }
         return n;
