@@ -89,13 +89,22 @@ function writeWave(file, samples) {
     writeFileSync(file, Buffer.concat([header, data]));
 }
 
-// The display panel's pixels now, as 0xRRGGBB bytes.
+// The display panel's pixels now, as 0xRRGGBB bytes, and the page's clock
+// when they were read: a test's own clock, under load, may read them late.
 async function panelPicture(page, screen) {
-    const rgba = await page.evaluate(({ id, x, y, width, height }) => {
+    const { now, rgba } = await page.evaluate(({ id, x, y, width, height }) => {
         const canvas = document.querySelector(`canvas[data-window="${id}"]`);
-        return [...canvas.getContext('2d').getImageData(x, y, width, height).data];
+        return { now: performance.now(), rgba: [...canvas.getContext('2d').getImageData(x, y, width, height).data] };
     }, { id: screen.id, ...kPanel, width: nativeVideo.width, height: nativeVideo.height });
-    return Uint8Array.from(rgba.filter((_, i) => i % 4 !== 3));
+    return { now, rgb: Uint8Array.from(rgba.filter((_, i) => i % 4 !== 3)) };
+}
+
+// The page's clock in the frame in which a screen first shows.
+async function screenShownAt(page) {
+    const shown = await page.waitForFunction(
+        () => document.querySelector('canvas.orbitrove-screen:not([hidden])') !== null && performance.now(),
+        null, { timeout: kPatience });
+    return shown.jsonValue();
 }
 
 // The native picture most like `shown`: its index and mean channel difference.
@@ -110,12 +119,14 @@ function nearestPicture(shown) {
     return best;
 }
 
-async function watchTheIntro(page, title, shownAt) {
+// `shownAt` is the test's clock when it saw the title screen, `pageShownAt`
+// the page's when the screen showed.
+async function watchTheIntro(page, title, shownAt, pageShownAt) {
     const seen = [];
     for (const seconds of [1.5, 3, 4.5, 6]) {
         await page.waitForTimeout(Math.max(0, shownAt + seconds * 1000 - Date.now()));
-        const elapsed = (Date.now() - shownAt) / 1000;
-        seen.push({ elapsed, ...nearestPicture(await panelPicture(page, title)) });
+        const { now, rgb } = await panelPicture(page, title);
+        seen.push({ elapsed: (now - pageShownAt) / 1000, ...nearestPicture(rgb) });
     }
     console.log('intro pictures (s after the screen, nearest native picture, mean difference):',
         seen.map((s) => `${s.elapsed.toFixed(2)} #${s.index} ${s.difference.toFixed(2)}`).join(', '));
@@ -228,9 +239,10 @@ await withPage('', async (page) => {
     await page.waitForFunction(() => performance.getEntriesByType('resource')
         .some((entry) => entry.name.endsWith('/sound/TimGM6mb-cut.sf2') && entry.responseEnd > 0), null, { timeout: kPatience });
     await pressStart(page);
+    const pageShownAt = await screenShownAt(page);
     const title = await theScreen(page);
     const shownAt = Date.now();
-    await watchTheIntro(page, title, shownAt);
+    await watchTheIntro(page, title, shownAt, pageShownAt);
     await page.waitForTimeout(Math.max(0, shownAt + 8000 - Date.now()));
     const intro = await recorded(page);
     checkTheIntroMusic(intro.total);
