@@ -221,12 +221,16 @@ async function checkTheGameSound(page, taps) {
     assert.ok(start >= 0, 'no laser was heard in the game');
     const lead = firstSound(laser.map((value) => (Math.abs(value) > 1e-4 ? value : 0)));
     let worst = 0;
-    for (let i = 0; i + lead < laser.length && start + i < residual.length; ++i)
+    let firstApart = -1;
+    for (let i = 0; i + lead < laser.length && start + i < residual.length; ++i) {
         worst = Math.max(worst, Math.abs(residual[start + i] - laser[lead + i]));
+        if (firstApart < 0 && worst >= 1e-5) firstApart = i;
+    }
     console.log(`game: level ${gameLevel.toFixed(2)} dBFS with the music at ${decibels(interleaved(music)).toFixed(2)}` +
         ` dBFS; the laser at ${(start / kRate).toFixed(2)} s, at most ${worst.toExponential(1)} from its wave`);
     assert.ok(decibels(interleaved(music)) > -40, 'the game is silent');
-    assert.ok(worst < 1e-5, 'what sounds over the music is not the laser');
+    assert.ok(worst < 1e-5, `what sounds over the music is not the laser from ${(firstApart * 1000 / kRate).toFixed(1)} ms` +
+        ` of its ${((laser.length - lead) * 1000 / kRate).toFixed(1)} ms on`);
 }
 
 await withPage('', async (page) => {
