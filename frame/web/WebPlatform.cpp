@@ -204,8 +204,14 @@ void WebPlatform::relayout() {
     orbitrove_page_cover(stack_.fullscreenBounds().has_value());
 }
 
+// The page's fullscreen follows the document's. A switch's event can come
+// after a later switch has begun (Escape's exit after Alt+Enter's request),
+// and clear the screen the request is for: the request's own event, once
+// the document is fullscreen, gives it back the focused screen.
 void WebPlatform::pageChanged() {
-    if (!orbitrove_page_fullscreen() && stack_.fullscreen()) stack_.setFullscreen(std::nullopt);
+    bool fullscreen = orbitrove_page_fullscreen();
+    if (!fullscreen && stack_.fullscreen()) stack_.setFullscreen(std::nullopt);
+    if (fullscreen && !stack_.fullscreen()) stack_.setFullscreen(focused_);
     relayout();
 }
 
