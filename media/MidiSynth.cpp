@@ -2,8 +2,6 @@
 
 #include <fluidsynth.h>
 
-#include <vector>
-
 namespace {
 
 // The game's pieces need at most 80 and 114 voices, and one sounds at a time.
@@ -32,6 +30,8 @@ MidiSynth::MidiSynth(int sampleRate, const std::string& soundFont) : sampleRate_
     fluid_settings_setint(settings_, "synth.chorus.active", soundFont.empty() ? 0 : 1);
     fluid_settings_setint(settings_, "synth.threadsafe-api", 0);
     synth_ = new_fluid_synth(settings_);
+    // Sized here, so that a reset on the sound thread allocates nothing.
+    dropped_.resize(2 * static_cast<std::size_t>(fluid_synth_get_internal_bufsize(synth_)));
     if (!soundFont.empty()) fluid_synth_sfload(synth_, soundFont.c_str(), 1);
 }
 
@@ -53,8 +53,6 @@ void MidiSynth::render(std::int16_t* out, int frames) {
 void MidiSynth::reset() {
     fluid_synth_system_reset(synth_);
     fluid_synth_all_sounds_off(synth_, -1);
-    auto block = static_cast<std::uint64_t>(fluid_synth_get_internal_bufsize(synth_));
-    auto rest = static_cast<int>((block - framesRendered_ % block) % block);
-    std::vector<std::int16_t> dropped(2 * static_cast<std::size_t>(rest));
-    render(dropped.data(), rest);
+    auto block = static_cast<std::uint64_t>(dropped_.size() / 2);
+    render(dropped_.data(), static_cast<int>((block - framesRendered_ % block) % block));
 }

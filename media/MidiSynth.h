@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 typedef struct _fluid_hashtable_t fluid_settings_t;
 typedef struct _fluid_synth_t fluid_synth_t;
@@ -29,4 +30,6 @@ private:
     fluid_settings_t* settings_;
     fluid_synth_t* synth_;
     std::uint64_t framesRendered_ = 0;
+    // Room for one block of the synthesizer's, rendered and dropped.
+    std::vector<std::int16_t> dropped_;
 };

@@ -107,6 +107,9 @@ class MusicProcessor extends AudioWorkletProcessor {
             await synth.loadSFont(font);
             this.synth = synth;
             this.raw = raw;
+            // Made here, so that a reset on the audio thread allocates nothing.
+            const block = fluid._fluid_synth_get_internal_bufsize(raw);
+            this.dropped = [new Float32Array(block), new Float32Array(block)];
             this.port.postMessage({ ready: true });
         } catch (error) {
             this.port.postMessage({ failed: String(error && error.message ? error.message : error) });
@@ -194,9 +197,9 @@ class MusicProcessor extends AudioWorkletProcessor {
     reset() {
         fluid._fluid_synth_system_reset(this.raw);
         fluid._fluid_synth_all_sounds_off(this.raw, -1);
-        const block = fluid._fluid_synth_get_internal_bufsize(this.raw);
+        const block = this.dropped[0].length;
         const rest = (block - (this.framesRendered % block)) % block;
-        if (rest > 0) this.render([new Float32Array(rest), new Float32Array(rest)], rest);
+        if (rest > 0) this.render(this.dropped, rest);
     }
 
     // Up to the piece's end, which fades out what still sounds of it.
