@@ -160,7 +160,7 @@ double GameBench::startOnce(const std::string& program, StageTimes* stages) {
 
 // The threads are read every 100 ms, so that a sound thread that ends
 // with its device keeps nearly all of its time.
-PhaseFigures GameBench::measurePhase(pid_t pid, const std::vector<pid_t>& servers) const {
+PhaseFigures GameBench::measurePhase(pid_t pid, const std::vector<pid_t>& servers, Children children) const {
     ProcessProbe probe(pid);
     std::vector<ProcessProbe> serverProbes(servers.begin(), servers.end());
     probe.resetPeak();
@@ -172,6 +172,7 @@ PhaseFigures GameBench::measurePhase(pid_t pid, const std::vector<pid_t>& server
     for (Clock::time_point end = start + phase_; Clock::now() < end;) {
         std::this_thread::sleep_for(std::min<Clock::duration>(kThreadReading, end - Clock::now()));
         probe.update(seen);
+        if (children == Children::Ignored) continue;
         Memory now = probe.withChildren();
         withChildrenPeak = {std::max(withChildrenPeak.rssMb, now.rssMb), std::max(withChildrenPeak.pssMb, now.pssMb)};
     }
@@ -222,7 +223,7 @@ void GameBench::measureIntro(GameFigures& figures) const {
     unsigned long title = awaitWindow(watch);
     Clock::time_point shown = Clock::now();
     std::this_thread::sleep_for(kSettle);
-    figures.titleWithIntro = measurePhase(program.pid());
+    figures.titleWithIntro = measurePhase(program.pid(), {}, Children::Read);
     std::this_thread::sleep_until(shown + kIntroVideo + kSettle);
     startGame(title);
     awaitWindow(watch);

@@ -33,7 +33,11 @@ private:
     void measurePlay(GameFigures& figures) const;
     PhaseFigures measurePlayOnX11(pid_t xServer) const;
     PhaseFigures measurePlayOnWayland(const class WestonServer& weston, pid_t xServer) const;
-    PhaseFigures measurePhase(pid_t pid, const std::vector<pid_t>& servers = {}) const;
+    // `children` also reads the memory of the processes the program started,
+    // which walks their page tables at every reading: only where it is wanted.
+    enum class Children { Ignored, Read };
+    PhaseFigures measurePhase(pid_t pid, const std::vector<pid_t>& servers = {},
+                              Children children = Children::Ignored) const;
 
     std::string program_;
     std::chrono::seconds phase_;
