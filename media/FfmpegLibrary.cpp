@@ -73,6 +73,5 @@ void* FfmpegLibrary::open(const char* soname) {
 }
 
 void FfmpegLibrary::unload() {
-    if (loaded_ == 0) return;
     while (loaded_ > 0) dlclose(handles_[--loaded_]);
 }
