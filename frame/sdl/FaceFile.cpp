@@ -4,16 +4,22 @@
 
 namespace {
 
-// The weight the face's file declares, read from the file itself. The
-// match's weight cannot tell: the usual configuration's synthetic-bold rule
-// sets it to the weight asked for whenever the file is lighter.
+// The weight the face's file declares, as fontconfig's cache of the
+// installed faces holds it. The match's weight cannot tell: the usual
+// configuration's synthetic-bold rule sets it to the weight asked for
+// whenever the file is lighter. A face the cache does not list (none should
+// match) counts as regular.
 int fileWeight(const FcChar8* file, int index) {
-    int faces = 0;
-    FcPattern* scanned = FcFreeTypeQuery(file, static_cast<unsigned>(index), nullptr, &faces);
-    if (!scanned) return FC_WEIGHT_REGULAR;
+    FcPattern* wanted = FcPatternCreate();
+    FcPatternAddString(wanted, FC_FILE, file);
+    FcPatternAddInteger(wanted, FC_INDEX, index);
+    FcObjectSet* weightOnly = FcObjectSetBuild(FC_WEIGHT, nullptr);
+    FcFontSet* listed = FcFontList(nullptr, wanted, weightOnly);
+    FcObjectSetDestroy(weightOnly);
+    FcPatternDestroy(wanted);
     int weight = FC_WEIGHT_REGULAR;
-    FcPatternGetInteger(scanned, FC_WEIGHT, 0, &weight);
-    FcPatternDestroy(scanned);
+    if (listed && listed->nfont > 0) FcPatternGetInteger(listed->fonts[0], FC_WEIGHT, 0, &weight);
+    if (listed) FcFontSetDestroy(listed);
     return weight;
 }
 
