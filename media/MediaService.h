@@ -36,4 +36,6 @@ public:
     virtual bool playing(Device device) = 0;
     // A readable text for an error code; empty when the service has none.
     virtual std::string errorText(Result error) const = 0;
+    // The program's first screen is up: what it did not need may load now.
+    virtual void firstScreenShown() {}
 };

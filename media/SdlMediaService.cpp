@@ -87,14 +87,17 @@ SdlMediaService::SdlMediaService(Scheduler& loop, std::function<void()> soundAba
     }
     if (!device_->abandoned()) SDL_ResetHint(SDL_HINT_AUDIODRIVER);
     stages_.mark("sound device open");
-    if (audio_) loadSynth(device_->sampleRate());
+    if (audio_) deck_ = std::make_unique<MidiDeck>(device_->sampleRate());
 }
 
-// The one synthesizer, for every piece, with its sound bank.
-void SdlMediaService::loadSynth(int sampleRate) {
-    deck_ = std::make_unique<MidiDeck>(sampleRate);
-    synthLoader_ = std::thread([this, sampleRate] {
+// The one synthesizer, for every piece, with its sound bank. Loaded beside
+// the screens being made, it took the window's thread a share of the
+// machine: the first window came 1.5 to 4 ms later.
+void SdlMediaService::firstScreenShown() {
+    if (!deck_ || synthLoader_.joinable()) return;
+    synthLoader_ = std::thread([this, sampleRate = deck_->sampleRate()] {
         lowerLoaderPriority();
+        loadOnThisThreadOnly();
         auto synth = std::make_unique<MidiSynth>(sampleRate, firstSoundBank(soundBankCandidates(programFolder())));
         std::lock_guard guard(mutex_);
         deck_->attach(std::move(synth));

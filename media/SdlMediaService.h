@@ -22,8 +22,9 @@ class SdlAudioDevice;
 // service, which must go before `loop`.
 //
 // Nothing slow is waited for at start-up: the synthesizer and its sound bank
-// load on a thread of their own once the device is open, and a piece played
-// before they are there starts on them as they arrive; a video is measured
+// load on a thread of their own once the first screen is shown (until
+// firstScreenShown no music sounds), and a piece played before they are
+// there starts on them as they arrive; a video is measured
 // by its header and its decoding process (VideoProcess) is started on a
 // thread of its own (LateVideo).
 // `stages`, when given, hears when each of them is ready.
@@ -38,13 +39,14 @@ public:
 
     // Wakes the device for the request.
     Result play(Device device) override;
+    // Starts loading the synthesizer and its sound bank.
+    void firstScreenShown() override;
 
 protected:
     Result openTrack(const std::string& fileName, std::unique_ptr<MediaTrack>& track) override;
 
 private:
     bool openDevice();
-    void loadSynth(int sampleRate);
     Result openWave(const std::string& fileName, std::unique_ptr<MediaTrack>& track);
     std::unique_ptr<MediaTrack> openMidi(const std::string& fileName, std::uint64_t length);
     std::unique_ptr<MediaTrack> openVideo(const std::string& fileName, MediaFacts facts);

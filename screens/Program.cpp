@@ -54,6 +54,7 @@ Program::~Program() { application_.destroyForms(); }
 void Program::run() {
     application_.showMainForm();
     stages_.mark("title screen shown");
+    media_->firstScreenShown();
     application_.loop();
 }
 

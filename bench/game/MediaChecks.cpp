@@ -38,6 +38,7 @@ struct SteadyPlatform : HeadlessPlatform {
 // The sound-card service with players on it, and its timers run while it waits.
 struct LiveMedia {
     explicit LiveMedia(const std::string& fileName) {
+        service.firstScreenShown();
         player.setFileName(fileName);
         player.Open();
     }

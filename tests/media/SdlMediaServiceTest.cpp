@@ -71,6 +71,7 @@ protected:
 // On SDL's dummy sound driver, which consumes the mix in real time.
 class SdlMediaServiceTest : public SoundLoop {
 protected:
+    SdlMediaServiceTest() { service.firstScreenShown(); }
     MediaService::Device open(const std::string& file) { return SoundLoop::open(service, file); }
 
     SdlMediaService service{loop};
@@ -240,9 +241,10 @@ TEST_F(SdlMediaServiceTest, FilesThatCannotOpenGiveTheirErrors) {
     EXPECT_FALSE(service.errorText(1).empty());
 }
 
-// Nothing waits for the sound bank: the intro music is opened and played
-// before its synthesizer is there, and sounds once it is; each stage is
-// told as it comes, in that order.
+// Nothing waits for the sound bank, which loads only once the first screen
+// is up: the intro music is opened and played before its synthesizer is
+// there, and sounds once it is; each stage is told as it comes, in that
+// order.
 TEST_F(SoundLoop, TheSynthesizerLoadsOffTheCallersThreadAndAPieceWaitingStartsOnIt) {
     std::ostringstream said;
     StageLog stages(&said);
@@ -250,6 +252,10 @@ TEST_F(SoundLoop, TheSynthesizerLoadsOffTheCallersThreadAndAPieceWaitingStartsOn
     auto intro = open(service, "data/intro.mid");
     service.play(intro);
     EXPECT_TRUE(service.playing(intro));
+    pause(300);
+    EXPECT_EQ(said.str().find("stage synthesizer ready"), std::string::npos);
+    EXPECT_EQ(said.str().find("stage first music mixed"), std::string::npos);
+    service.firstScreenShown();
     ASSERT_TRUE(soon([&] { return service.position(intro) >= 200; }));
     std::string log = said.str();
     auto device = log.find("stage sound device open");
@@ -314,7 +320,9 @@ protected:
     }
 
     std::unique_ptr<SdlMediaService> makeService() {
-        return std::make_unique<SdlMediaService>(loop, [this] { ++abandoned; });
+        auto service = std::make_unique<SdlMediaService>(loop, [this] { ++abandoned; });
+        service->firstScreenShown();
+        return service;
     }
 
     // A reader that never reads; the writer's open does not wait for it.
