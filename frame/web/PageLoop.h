@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class TApplication;
 
@@ -8,7 +9,9 @@ class TApplication;
 // turn handles everything due now (input, painting, every due tick in
 // order, as the desktop loop does when it wakes late) and then sets the
 // alarm for the next due tick, or none when no timer runs, so an idle page
-// does nothing at all. Input wakes it at once.
+// does nothing at all. Input wakes it at once. What a turn painted goes to
+// the page at its end, unless a tick is due within a few milliseconds: then
+// it goes with that tick's (see present).
 class PageLoop {
 public:
     // What wakes the loop after a delay: the browser's timeout.
@@ -20,9 +23,16 @@ public:
         virtual void clear() = 0;
     };
 
+    // What hands the pictures the turns painted to the page.
+    class Presenter {
+    public:
+        virtual ~Presenter() = default;
+        virtual void presentHeld() = 0;
+    };
+
     // `ended` runs once the application has terminated, after the loop's
     // last turn; the application may be destroyed there.
-    PageLoop(TApplication& application, Alarm& alarm, std::function<void()> ended);
+    PageLoop(TApplication& application, Alarm& alarm, Presenter& presenter, std::function<void()> ended);
     ~PageLoop();
     PageLoop(const PageLoop&) = delete;
     PageLoop& operator=(const PageLoop&) = delete;
@@ -35,10 +45,13 @@ public:
     bool ended() const { return ended_; }
 
 private:
+    void present();
     void schedule();
 
     TApplication& application_;
     Alarm& alarm_;
+    Presenter& presenter_;
+    std::optional<std::uint64_t> heldSince_;
     std::function<void()> onEnded_;
     bool turning_ = false;
     bool ended_ = false;

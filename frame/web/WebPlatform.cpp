@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <utility>
 
 #include "frame/Application.h"
 #include "frame/ErrorBox.h"
@@ -151,7 +152,8 @@ void WebPlatform::afterErrorBox(std::function<void()> then) {
 void WebPlatform::openDocument(const std::string& address) { orbitrove_page_open(address.c_str()); }
 
 void WebPlatform::run(TApplication& application, std::function<void()> ended) {
-    loop_ = std::make_unique<PageLoop>(application, alarm_, std::move(ended));
+    PageLoop::Presenter& presenter = *this;
+    loop_ = std::make_unique<PageLoop>(application, alarm_, presenter, std::move(ended));
     loop_->start();
 }
 
@@ -179,10 +181,17 @@ void WebPlatform::hidden(int id) {
 }
 
 void WebPlatform::gone(int id) {
+    std::erase_if(holding_, [id](WebWindow* window) { return window->id() == id; });
     if (stack_.fullscreen() == id) orbitrove_page_exit_fullscreen();
     stack_.remove(id);
     relayout();
     refocus();
+}
+
+void WebPlatform::holding(WebWindow& window) { holding_.push_back(&window); }
+
+void WebPlatform::presentHeld() {
+    for (WebWindow* window : std::exchange(holding_, {})) window->presentHeld();
 }
 
 // The top screen has the keyboard: told to the frame as the window system

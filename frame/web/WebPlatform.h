@@ -3,6 +3,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "frame/Platform.h"
 #include "frame/web/BrowserAlarm.h"
@@ -32,7 +33,7 @@ struct EmscriptenFullscreenChangeEvent;
 // browser's Fullscreen API; where it is refused the screen fills the page)
 // before the frame sees them. Text and pictures come from the typesetter
 // and reader it is handed, which must outlive it. One per page.
-class WebPlatform : public Platform, private WebWindow::Page {
+class WebPlatform : public Platform, private WebWindow::Page, private PageLoop::Presenter {
 public:
     WebPlatform(Typesetter& typesetter, PictureReader& pictures);
     ~WebPlatform() override;
@@ -73,6 +74,8 @@ private:
     void shown(int id) override;
     void hidden(int id) override;
     void gone(int id) override;
+    void holding(WebWindow& window) override;
+    void presentHeld() override;
 
     void listen();
     bool keyDown(const EmscriptenKeyboardEvent& event);
@@ -96,6 +99,7 @@ private:
     int nextId_ = 1;
     unsigned short buttons_ = 0;  // the pointer's buttons held at its last event
     std::deque<InputEvent> queue_;
+    std::vector<WebWindow*> holding_;  // windows with painted rectangles held
     WindowStack stack_;
     PageView view_;
     PointerRouter pointer_;

@@ -27,8 +27,17 @@ void WebWindow::hide() {
 }
 
 void WebWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
+    if (rects.empty()) return;
+    if (held_.empty()) page_.holding(*this);
+    heldCanvas_ = &canvas;
+    held_.insert(held_.end(), rects.begin(), rects.end());
+}
+
+void WebWindow::presentHeld() {
+    if (held_.empty()) return;
+    const Canvas& canvas = *heldCanvas_;
     Rect bounds = Rect{0, 0, canvas.width(), canvas.height()}.intersected({0, 0, size_.width, size_.height});
-    for (const Rect& rect : rects) {
+    for (const Rect& rect : held_) {
         Rect r = rect.intersected(bounds);
         if (r.empty()) continue;
         rgba_.resize(static_cast<std::size_t>(r.width) * r.height * 4);
@@ -44,6 +53,7 @@ void WebWindow::present(const Canvas& canvas, const std::vector<Rect>& rects) {
         }
         orbitrove_canvas_put(id_, r.x, r.y, r.width, r.height, rgba_.data());
     }
+    held_.clear();
 }
 
 void WebWindow::setCursor(TCursor cursor) { orbitrove_canvas_cursor(id_, cursor == TCursor::crHandPoint); }

@@ -6,7 +6,8 @@
 
 // A window of the program as a canvas of its logical size on the page; the
 // page it is on (WebPlatform) stacks and places it. Painted rectangles are
-// copied into the canvas at once.
+// held until the page asks for them (presentHeld), then copied into the
+// canvas as the frame's canvas has them then.
 class WebWindow : public PlatformWindow {
 public:
     // What a window tells the page about itself.
@@ -16,6 +17,8 @@ public:
         virtual void shown(int id) = 0;
         virtual void hidden(int id) = 0;
         virtual void gone(int id) = 0;
+        // The window holds painted rectangles for the canvas.
+        virtual void holding(WebWindow& window) = 0;
 
     protected:
         ~Page() = default;
@@ -34,11 +37,15 @@ public:
     void present(const Canvas& canvas, const std::vector<Rect>& rects) override;
     void setCursor(TCursor cursor) override;
     void setTitle(const std::string& title) override;
+    // Copies the rectangles held into the canvas.
+    void presentHeld();
 
 private:
     Page& page_;
     int id_;
     Size size_;
     Point position_;
+    const Canvas* heldCanvas_ = nullptr;  // the frame's canvas of the rectangles held
+    std::vector<Rect> held_;
     std::vector<std::uint8_t> rgba_;  // one rectangle's pixels on their way
 };

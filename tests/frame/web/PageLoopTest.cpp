@@ -21,6 +21,18 @@ public:
     std::optional<std::uint64_t> delay;
 };
 
+// When the loop hands the page what its turns painted, on the loop's clock.
+class RecordingPresenter : public PageLoop::Presenter {
+public:
+    explicit RecordingPresenter(Platform& platform) : platform_(platform) {}
+    void presentHeld() override { times.push_back(platform_.now()); }
+
+    std::vector<std::uint64_t> times;
+
+private:
+    Platform& platform_;
+};
+
 class PlainForm : public TForm {
 public:
     explicit PlainForm(TApplication& application) : TForm(application, "Plain") {}
@@ -60,8 +72,9 @@ protected:
     TApplication application{platform, "orbitrove"};
     PlainForm* form = nullptr;
     RecordingAlarm alarm;
+    RecordingPresenter presenter{platform};
     int ends = 0;
-    PageLoop loop{application, alarm, [this] { ++ends; }};
+    PageLoop loop{application, alarm, presenter, [this] { ++ends; }};
     std::vector<std::string> said;
 };
 
@@ -124,6 +137,35 @@ TEST_F(PageLoopTest, TheEndIsReportedOnceAfterTheLastTurnAndTheAlarmCleared) {
     ringAt(200);
     EXPECT_EQ(ends, 1);
     EXPECT_TRUE(said.empty());
+}
+
+// Ticks of different timers a few milliseconds apart hand the page one
+// picture between them, not one each; a tick further off does not hold
+// what a turn painted, nor does input.
+TEST_F(PageLoopTest, WhatATurnPaintedGoesWithATickDueWithinFourMilliseconds) {
+    timer("A", 100);
+    timer("B", 104);
+    timer("C", 150);
+    loop.start();
+    EXPECT_EQ(presenter.times, (std::vector<std::uint64_t>{0}));
+    ringAt(100);
+    EXPECT_EQ(presenter.times.size(), 1u);
+    ringAt(104);
+    ringAt(150);
+    EXPECT_EQ(presenter.times, (std::vector<std::uint64_t>{0, 104, 150}));
+    platform.setNow(160);
+    key(vk::Up);
+    loop.wake();
+    EXPECT_EQ(presenter.times.back(), 160u);
+}
+
+// However closely ticks follow each other, what was painted reaches the
+// page within 8 ms.
+TEST_F(PageLoopTest, NothingPaintedIsHeldForEightMillisecondsOrMore) {
+    timer("A", 3);
+    loop.start();
+    for (std::uint64_t at = 3; at <= 30; at += 3) ringAt(at);
+    EXPECT_EQ(presenter.times, (std::vector<std::uint64_t>{9, 21}));
 }
 
 }  // namespace
