@@ -28,8 +28,11 @@ void PageLoop::wake() {
     application_.processPending();
     turning_ = false;
     if (!application_.terminated()) {
-        present();
-        return schedule();
+        // Handing pictures over sets no timer: one reading serves both.
+        std::optional<std::uint64_t> due = application_.timers().nextDue();
+        std::uint64_t now = application_.platform().now();
+        present(due, now);
+        return schedule(due, now);
     }
     ended_ = true;
     alarm_.clear();
@@ -38,18 +41,14 @@ void PageLoop::wake() {
     ended();
 }
 
-void PageLoop::present() {
-    std::uint64_t now = application_.platform().now();
-    auto due = application_.timers().nextDue();
+void PageLoop::present(std::optional<std::uint64_t> due, std::uint64_t now) {
     if (!heldSince_) heldSince_ = now;
     if (due && *due <= now + kGatherMs && now - *heldSince_ < kLongestHoldMs) return;
     heldSince_.reset();
     presenter_.presentHeld();
 }
 
-void PageLoop::schedule() {
-    auto due = application_.timers().nextDue();
+void PageLoop::schedule(std::optional<std::uint64_t> due, std::uint64_t now) {
     if (!due) return alarm_.clear();
-    std::uint64_t now = application_.platform().now();
     alarm_.set(*due > now ? *due - now : 0);
 }

@@ -45,8 +45,9 @@ public:
     bool ended() const { return ended_; }
 
 private:
-    void present();
-    void schedule();
+    // `due`: the next tick's time, none when no timer runs; `now`: the clock.
+    void present(std::optional<std::uint64_t> due, std::uint64_t now);
+    void schedule(std::optional<std::uint64_t> due, std::uint64_t now);
 
     TApplication& application_;
     Alarm& alarm_;
