@@ -15,17 +15,18 @@ bool placeIsFree(const std::string& path) {
     return ::stat(path.c_str(), &place) != 0 ? errno == ENOENT : S_ISREG(place.st_mode);
 }
 
-bool writeAll(int fd, const std::vector<unsigned char>& bytes) {
-    for (std::size_t done = 0; done < bytes.size();) {
-        ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+}  // namespace
+
+bool writeWhole(int fd, const void* data, std::size_t size) {
+    const auto* bytes = static_cast<const unsigned char*>(data);
+    for (std::size_t done = 0; done < size;) {
+        ssize_t wrote = ::write(fd, bytes + done, size - done);
         if (wrote < 0 && errno == EINTR) continue;
         if (wrote <= 0) return false;
         done += static_cast<std::size_t>(wrote);
     }
     return true;
 }
-
-}  // namespace
 
 int openRegularFile(const std::string& path, FileFault& fault) {
     // Looked at before it is opened, so that nothing else is ever opened
@@ -94,7 +95,7 @@ bool replaceFile(const std::string& path, const std::vector<unsigned char>& byte
     std::string side = path + ".part-" + std::to_string(::getpid());
     int fd = ::open(side.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) return false;
-    bool written = writeAll(fd, bytes);
+    bool written = writeWhole(fd, bytes.data(), bytes.size());
     written = ::close(fd) == 0 && written;
     if (written && ::rename(side.c_str(), path.c_str()) == 0) return true;
     ::unlink(side.c_str());

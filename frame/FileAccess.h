@@ -31,6 +31,10 @@ std::string programFolder();
 // "The picture cannot be found: data/ship.bmp (looked for in /home/me/game)".
 std::string fileErrorText(const std::string& message, const std::string& path);
 
+// Writes all of `size` bytes to `fd`, through interruptions; false when the
+// file, pipe or its reader fails.
+bool writeWhole(int fd, const void* data, std::size_t size);
+
 // Writes a file the program makes (a screenshot) beside its place and
 // renames it over the place once whole, so that a failed write (a full
 // disk) leaves no cut file; something other than a file in the place (a

@@ -16,18 +16,6 @@ bool VideoPipeHeader::valid() const {
            width <= kMostPixelsAcross && height <= kMostPixelsAcross && frameInterval > 0;
 }
 
-bool writeWhole(int fd, const void* data, std::size_t size) {
-    const auto* bytes = static_cast<const char*>(data);
-    while (size > 0) {
-        ssize_t written = write(fd, bytes, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes += written;
-        size -= static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
 bool readWhole(int fd, void* data, std::size_t size, std::chrono::steady_clock::time_point deadline) {
     auto* bytes = static_cast<char*>(data);
     while (size > 0) {

@@ -21,10 +21,6 @@ struct VideoPipeHeader {
     bool valid() const;
 };
 
-// Writes all of `data`, through interruptions; false when the reader has
-// gone or the pipe fails.
-bool writeWhole(int fd, const void* data, std::size_t size);
-
 // Reads exactly `size` bytes, waiting for them until `deadline` at the
 // latest; false at the end of the pipe, on a failure or when time is up.
 bool readWhole(int fd, void* data, std::size_t size, std::chrono::steady_clock::time_point deadline);

@@ -4,6 +4,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "frame/FileAccess.h"
 #include "media/FfmpegLibrary.h"
 #include "media/OpeningFile.h"
 #include "media/VideoDecoder.h"
