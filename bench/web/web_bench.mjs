@@ -2,7 +2,8 @@
 // machine (bench/README.md, "The game in the browser"): what the page
 // transfers until the game is in play, as it is and gzipped; how soon the
 // start page shows and the intro's first picture and sound follow the
-// press; the CPU of Chromium's processes on the title and in play.
+// press; the CPU of Chromium's processes on the title and in play (the
+// game played by bench/web/autopilot.mjs).
 // Usage: node bench/web/web_bench.mjs [--seconds N] [--loads N] [SITE]
 // (SITE: build-web/site, which `make web` builds).
 import { readFileSync } from 'node:fs';
@@ -14,6 +15,7 @@ import { parseArgs } from 'node:util';
 import { launchChromium } from '../../tests/web/browser.mjs';
 import { clickAt, moveTo, pressStart, shownWindows, theScreen } from '../../tests/web/game_page.mjs';
 import { serveFolder } from '../../tests/web/serve.mjs';
+import { startAutopilot } from './autopilot.mjs';
 import { chromiumProcesses, cpuReading, cpuShares } from './chromium_cpu.mjs';
 import { firstSoundTime, installTimingProbe, timesOnceSet } from './page_timing.mjs';
 import { cpuTable, figureLine, kMegabyte, median, threadTable, transferTable } from './report.mjs';
@@ -23,8 +25,12 @@ import { transferRows, transferTotals } from './transfer.mjs';
 const kStartButton = { x: 548, y: 64 };
 // The intro covers the title, start button included, for its first 8 s.
 const kIntroMs = 9000;
-// Before play is measured: the game screen's first seconds and its banner.
-const kSettleMs = 2000;
+// Before play is measured: the game screen's first seconds and the level's
+// banner (3 s), after which the crates fly.
+const kSettleMs = 4000;
+// The share of the autopilot's looks that must see crates move for the
+// phase to have been play (a banner between levels stops them for 3 s).
+const kInPlayShare = 0.5;
 
 function options() {
     const { values, positionals } = parseArgs({
@@ -101,14 +107,17 @@ async function playTheGame(browser, address, seconds, served) {
         await moveTo(page, title, kStartButton.x, kStartButton.y);
         await clickAt(page, title, kStartButton.x, kStartButton.y);
         const game = await theScreen(page, title.id);
+        const autopilot = await startAutopilot(page, game);
         await page.waitForTimeout(kSettleMs);
         const fetched = [...served];
         const playCpu = await measureCpu(page, seconds);
         const playLevel = await musicLevel(page);
+        const played = await autopilot.stop();
         const gameLeft = !(await shownWindows(page)).some((shown) => shown.id === game.id);
         return {
             fetched,
             gameLeft,
+            played,
             phases: [
                 { name: 'title, intro music', cpu: titleCpu, musicLevel: titleLevel, checked: false },
                 { name: 'play', cpu: playCpu, musicLevel: playLevel, checked: true },
@@ -153,7 +162,10 @@ function printReport(root, timed, play, seconds) {
         'CPU by thread, % of one core (threads of a name summed):',
         ...threadTable(play.phases),
     ]);
+    const { looks, moving, presses } = play.played;
+    console.log(`\nIn play the autopilot looked ${looks} times (crates had moved at ${moving}) and pressed ${presses} keys.`);
     if (play.gameLeft) console.log('The game screen was gone at the end of play: its figure is not of play.');
+    if (moving < kInPlayShare * looks) console.log('The crates stood still in most looks: the game was over, and the figure is not of play.');
 }
 
 async function main() {

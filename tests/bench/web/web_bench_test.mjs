@@ -1,11 +1,12 @@
 // The web benchmark's arithmetic, without a browser: reading /proc's
 // process lines and Chromium's arguments, CPU shares by kind of process,
-// the transfer sums and the report's marks.
+// the transfer sums and the report's marks; the autopilot's choices.
 import assert from 'node:assert/strict';
 import { randomBytes } from 'node:crypto';
 import process from 'node:process';
 import { describe, test } from 'node:test';
 
+import { kFirstTop, kLanes, kRowStep, kRows, pressesBetween, spriteLefts, targetTop } from '../../../bench/web/autopilot.mjs';
 import { commandArgs, cpuReading, cpuShares, kTicksPerSecond, parseStat, processKind } from '../../../bench/web/chromium_cpu.mjs';
 import { cpuTable, figureLine, median, threadTable } from '../../../bench/web/report.mjs';
 import { fileKind, transferRows, transferTotals } from '../../../bench/web/transfer.mjs';
@@ -179,5 +180,68 @@ describe('report', () => {
             ['gpu: Viz', '0.50', '2.00'],
             ['renderer: Media', '3.00', '0.00'],
         ]);
+    });
+});
+
+describe('autopilot', () => {
+    const unseen = Array(kLanes.length).fill(null);
+    const crates = (lefts) => Object.assign([...unseen], lefts);
+
+    test('the ship goes to the row of the crate that comes within reach first', () => {
+        assert.equal(targetTop(crates({ 2: 300, 6: 120, 7: 400 })), kLanes[6].catchTop);
+        // A crate at the ship's left edge has gone past it; the next counts.
+        assert.equal(targetTop(crates({ 0: 1, 3: 250 })), kLanes[3].catchTop);
+        assert.equal(targetTop(crates({ 0: 2, 3: 250 })), kLanes[0].catchTop);
+        assert.equal(targetTop(unseen), null);
+    });
+
+    test('no row that catches is a laser row', () => {
+        const laserRows = [1, 129, 225, 385];
+        for (const { catchTop } of kLanes) {
+            assert.ok(!laserRows.includes(catchTop), `${catchTop} is a laser row`);
+            assert.equal((catchTop - kFirstTop) % kRowStep, 0, `${catchTop} is not a row of the ship`);
+        }
+    });
+
+    test('the keys take the short way round the rows, over the wrap too', () => {
+        const top = (row) => kFirstTop + row * kRowStep;
+        assert.deepEqual(pressesBetween(top(1), top(4)), { key: 'ArrowDown', count: 3 });
+        assert.deepEqual(pressesBetween(top(4), top(1)), { key: 'ArrowUp', count: 3 });
+        assert.deepEqual(pressesBetween(top(11), top(1)), { key: 'ArrowDown', count: 3 });
+        assert.deepEqual(pressesBetween(top(0), top(kRows - 1)), { key: 'ArrowUp', count: 1 });
+        assert.deepEqual(pressesBetween(top(5), top(5)), { key: 'ArrowDown', count: 0 });
+    });
+
+    // A row of RGBA pixels of one colour, with `pattern` drawn at `left`.
+    function rowWith(width, background, pattern, left) {
+        const row = new Uint8ClampedArray(4 * width);
+        for (let x = 0; x < width; ++x) row.set(background, 4 * x);
+        for (let i = 0; i < pattern.length / 4; ++i) {
+            const x = left + i;
+            const pixel = pattern.subarray(4 * i, 4 * i + 4);
+            if (x >= 0 && x < width && pixel[0] !== 0) row.set(pixel, 4 * x);
+        }
+        return row;
+    }
+    // A sprite row: transparent black, with twelve grey and white pixels.
+    const pattern = new Uint8ClampedArray(4 * 20);
+    for (const i of [1, 2, 3, 5, 8, 9, 10, 11, 14, 15, 17, 18]) pattern.set(i % 2 ? [255, 255, 255, 255] : [128, 128, 128, 255], 4 * i);
+
+    test('a sprite row is found wherever it is shown, partly off the row too', () => {
+        const background = [0, 0, 40, 255];
+        for (const left of [0, 37, 80, -5, 88]) {
+            assert.deepEqual(spriteLefts(rowWith(100, background, pattern, left), 100, pattern, [0, 0, 0]), [left]);
+        }
+        // Too little of it on the row to tell it from the background.
+        assert.deepEqual(spriteLefts(rowWith(100, background, pattern, 95), 100, pattern, [0, 0, 0]), []);
+    });
+
+    test('the transparent pixels show whatever is behind them, and one pixel may differ', () => {
+        const row = rowWith(100, [90, 20, 20, 255], pattern, 30);
+        assert.deepEqual(spriteLefts(row, 100, pattern, [0, 0, 0]), [30]);
+        row.set([1, 2, 3, 255], 4 * (30 + 8));
+        assert.deepEqual(spriteLefts(row, 100, pattern, [0, 0, 0]), [30]);
+        row.set([1, 2, 3, 255], 4 * (30 + 9));
+        assert.deepEqual(spriteLefts(row, 100, pattern, [0, 0, 0]), []);
     });
 });
