@@ -6,6 +6,8 @@
 // canvas a few times a second, reading only the rows it needs.
 import { setTimeout as sleep } from 'node:timers/promises';
 
+import { installSpriteReader } from '../../tests/web/game_page.mjs';
+
 // The ship's rows: tops 1, 33, ..., 385; Down from the last wraps to the
 // first and Up from the first to the last.
 export const kFirstTop = 1;
@@ -87,16 +89,11 @@ export function spriteLefts(row, width, pattern, key) {
 // In the page: of each sprite, the row with the most pixels of its own
 // (not of its transparent colour), its place in the sprite and its width.
 async function installSprites(page) {
+    await installSpriteReader(page);
     await page.evaluate(`window.orbitroveAutopilot = { spriteLefts: ${spriteLefts.toString()} }`);
     await page.evaluate(async () => {
         const richestRow = async (file) => {
-            const picture = await createImageBitmap(await (await fetch(file)).blob(), { colorSpaceConversion: 'none' });
-            const { width, height } = picture;
-            const scratch = new OffscreenCanvas(width, height).getContext('2d');
-            scratch.drawImage(picture, 0, 0);
-            const data = scratch.getImageData(0, 0, width, height).data;
-            const k = 4 * width * (height - 1);
-            const key = [data[k], data[k + 1], data[k + 2]];
+            const { width, height, data, key } = await window.orbitroveSprite(file);
             let best = { y: 0, count: -1 };
             for (let y = 0; y < height; ++y) {
                 let count = 0;

@@ -132,21 +132,35 @@ export async function differingOnPage(page, screen) {
     }, { id: screen.id, file: shot.toString('base64') });
 }
 
+// Gives the page `orbitroveSprite(file)`: a sprite, a file of the site, as
+// the browser decodes it: {width, height, data (RGBA), key}, `key` being
+// its transparent colour [r, g, b], that of its bottom-left pixel.
+export async function installSpriteReader(page) {
+    await page.evaluate(() => {
+        window.orbitroveSprite ??= async (file) => {
+            const picture = await createImageBitmap(await (await fetch(file)).blob(), { colorSpaceConversion: 'none' });
+            const { width, height } = picture;
+            const scratch = new OffscreenCanvas(width, height).getContext('2d');
+            scratch.drawImage(picture, 0, 0);
+            const data = scratch.getImageData(0, 0, width, height).data;
+            const corner = 4 * width * (height - 1);
+            return { width, height, data, key: [data[corner], data[corner + 1], data[corner + 2]] };
+        };
+    });
+}
+
 // The share (0 to 1) of a sprite's opaque pixels (those not of its
-// bottom-left colour) that window `id` shows with the sprite's top-left at
+// transparent colour) that window `id` shows with the sprite's top-left at
 // (x, y); the sprite is a file of the site, decoded by the browser.
 export async function spriteMatch(page, id, sprite, x, y) {
+    await installSpriteReader(page);
     return page.evaluate(async ({ id, sprite, x, y }) => {
-        const picture = await createImageBitmap(await (await fetch(sprite)).blob(), { colorSpaceConversion: 'none' });
-        const scratch = new OffscreenCanvas(picture.width, picture.height).getContext('2d');
-        scratch.drawImage(picture, 0, 0);
-        const want = scratch.getImageData(0, 0, picture.width, picture.height).data;
+        const { width, height, data: want, key } = await window.orbitroveSprite(sprite);
         const canvas = document.querySelector(`canvas[data-window="${id}"]`);
-        const got = canvas.getContext('2d').getImageData(x, y, picture.width, picture.height).data;
-        const key = 4 * (picture.width * (picture.height - 1));
+        const got = canvas.getContext('2d').getImageData(x, y, width, height).data;
         let opaque = 0, shown = 0;
         for (let i = 0; i < want.length; i += 4) {
-            if (want[i] === want[key] && want[i + 1] === want[key + 1] && want[i + 2] === want[key + 2]) continue;
+            if (want[i] === key[0] && want[i + 1] === key[1] && want[i + 2] === key[2]) continue;
             ++opaque;
             if (want[i] === got[i] && want[i + 1] === got[i + 1] && want[i + 2] === got[i + 2]) ++shown;
         }
