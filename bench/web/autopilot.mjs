@@ -133,9 +133,10 @@ function shipTops() {
     return Array.from({ length: kRows }, (_, row) => kFirstTop + row * kRowStep);
 }
 
-// Starts playing the game screen `screen` (as shownWindows gives it); the
-// returned stop() ends it and says how it went: how often it looked, in how
-// many looks a crate had moved since the look before, and the keys pressed.
+// Starts playing the game screen `screen` (as shownWindows gives it). The
+// returned object says how it has gone so far (played(): how often it
+// looked, in how many looks a crate had moved since the look before, and
+// the keys pressed); stop() ends it and says the same.
 export async function startAutopilot(page, screen) {
     await installSprites(page);
     const played = { looks: 0, moving: 0, presses: 0 };
@@ -160,10 +161,11 @@ export async function startAutopilot(page, screen) {
         }
     })();
     return {
+        played: () => ({ ...played }),
         async stop() {
             running = false;
             await loop;
-            return played;
+            return { ...played };
         },
     };
 }
